@@ -1,0 +1,141 @@
+#include "app/startup.h"
+
+#include "app/languagechoice.h"
+#include "app/mainwindow.h"
+#include "app/messageboxreporter.h"
+#include "app/unixsignals.h"
+#include "gamedata/gamefolder.h"
+#include "gamedata/messages.h"
+#include "gamedata/moddatafile.h"
+#include "gamedata/settingsfile.h"
+#include "gamedata/textcodec.h"
+#include "gamedata/tstream.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStyleFactory>
+#include <QTextCodec>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+// The arguments after the program name, with "--game DIR" / "--game=DIR" taken out; the game
+// folder they name (or TARQ_GAME_DIR) replaces the program's folder as the root folder.
+QStringList takeGameFolderArgument(const QStringList &all) {
+    QStringList rest;
+    QString folder = qEnvironmentVariable("TARQ_GAME_DIR");
+    for (int i = 1; i < all.size(); ++i) {
+        const QString &argument = all[i];
+        if (argument == QLatin1String("--game") && i + 1 < all.size())
+            folder = all[++i];
+        else if (argument.startsWith(QLatin1String("--game=")))
+            folder = argument.mid(7);
+        else
+            rest.append(argument);
+    }
+    setGameFolder(folder);
+    return rest;
+}
+
+// A start from the operating system's own folder (a file association or a shortcut left the
+// program there) falls back to the program's folder.
+void fixWorkingDirectory() {
+#ifdef Q_OS_WIN
+    const QString systemFolder = QDir::fromNativeSeparators(qEnvironmentVariable("SystemRoot")) +
+                                 QStringLiteral("/System32");
+#else
+    const QString systemFolder = QStringLiteral("/");
+#endif
+    if (QDir::current() == QDir(systemFolder))
+        QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
+
+void readSettingsFile(SettingsFile &settings) {
+    const QString path = gamePath(QStringLiteral("Tarq_settings.ini"));
+    if (!QFileInfo(path).isFile()) {
+        Messages::fatal(QCoreApplication::translate("main", "Error"),
+                        QCoreApplication::translate(
+                            "main", "Veldmark Campaign Editor cannot be launched because "
+                                    "Tarq_settings.ini was not found. \nTarq_settings.ini must "
+                                    "be in Veldmark root folder."),
+                        1);
+    }
+    settings.open(path);
+}
+
+void readModData() {
+    auto stream = openFileStream(gamePath(QStringLiteral("tarq.dat")), TFileStream::ReadOnly);
+    if (!stream) {
+        Messages::fatal(QCoreApplication::translate("main", "Error"),
+                        QCoreApplication::translate(
+                            "main", "Campaign Editor cannot be launched because Tarq.dat was not "
+                                    "found. \nTarq.dat must be in Veldmark root folder."),
+                        1);
+    }
+    modRecords() = readModDataFile(*stream);
+}
+
+void installTranslators(int language, std::unique_ptr<QTranslator> translators[2]) {
+    const QString folder = gamePath(QStringLiteral("Tarq_Data/"));
+    const QStringList files = translationFiles(language);
+    for (int i = 0; i < 2; ++i) {
+        translators[i] = std::make_unique<QTranslator>();
+        if (i < files.size())
+            translators[i]->load(folder + files[i]);
+        QCoreApplication::installTranslator(translators[i].get());
+    }
+}
+
+void chooseTextCodec(const SettingsFile &settings, int language) {
+    const QByteArray name =
+        gameTextCodecName(language, settings.getText("Global Settings", "Tarq.dat Text Encoding"));
+    QTextCodec *codec = QTextCodec::codecForName(name);
+    if (!codec) {
+        Messages::fatal(QCoreApplication::translate("main", "Error"),
+                        QCoreApplication::translate("main", "Error in Tarq_Settings.ini: field "
+                                                            "\"Tarq.dat Text Encoding\" is "
+                                                            "invalid."),
+                        1);
+    }
+    setTextCodec(codec);
+}
+
+} // namespace
+
+int runEditor(int argc, char *argv[]) {
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QApplication app(argc, argv);
+    installEditorReporter();
+    const QStringList arguments = takeGameFolderArgument(QCoreApplication::arguments());
+
+    QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+    fixWorkingDirectory();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+
+    SettingsFile &settings = sharedSettings();
+    readSettingsFile(settings);
+    readModData();
+
+    const int language = settings.getInt("Global Settings", "Language", -1);
+    std::unique_ptr<QTranslator> translators[2];
+    installTranslators(language, translators);
+    chooseTextCodec(settings, language);
+
+    {
+        MainWindow window;
+        window.openFromCommandLine(arguments);
+        QCoreApplication::processEvents();
+        window.show();
+        quitEventLoopOnTerminationSignals();
+        QApplication::exec();
+    }
+
+    settings.save(); // silently not written when the file cannot be written
+    modRecords().clear();
+    return 0;
+}

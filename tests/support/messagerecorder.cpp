@@ -1,0 +1,25 @@
+#include "messagerecorder.h"
+
+MessageRecorder::MessageRecorder() : previous(Messages::installed()) {
+    Messages::install(this);
+}
+
+MessageRecorder::~MessageRecorder() {
+    Messages::install(previous);
+}
+
+Messages::Button MessageRecorder::show(const Messages::Message &message) {
+    messages.append(message);
+    return answers.isEmpty() ? message.defaultButton : answers.takeFirst();
+}
+
+void MessageRecorder::exitProgram(int status) {
+    throw FatalExit{status};
+}
+
+QStringList MessageRecorder::lines() const {
+    QStringList result;
+    for (const Messages::Message &message : messages)
+        result.append(Messages::formatLine(message));
+    return result;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+struct DemoOptions {
+    QString language = QStringLiteral("en"); // "en" or "ru"
+    bool fullSize = false;                   // pad the archives to the size of a real game's
+    bool music = true;                       // encode the MP3 files (needs the lame encoder)
+};
+
+// Each writer returns false and sets error when it cannot write its files.
+bool writeSettingsFile(const QString &gameDir, const DemoOptions &options, QString *error);
+bool writeTarqDat(const QString &gameDir, const DemoOptions &options, QString *error);
+bool writeMusic(const QString &gameDir, const DemoOptions &options, QString *error);
+
+// Writes the whole demo game folder.
+bool writeDemoGame(const QString &gameDir, const DemoOptions &options, QString *error);
+
+// Writes bytes to gameDir/relativePath, creating folders as needed.
+bool writeGameFile(const QString &gameDir, const QString &relativePath, const QByteArray &bytes,
+                   QString *error);
