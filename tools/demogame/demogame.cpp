@@ -1,5 +1,9 @@
 #include "demogame.h"
 
+#include "archives.h"
+#include "campaigns.h"
+#include "maps.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,5 +27,6 @@ bool writeDemoGame(const QString &gameDir, const DemoOptions &options, QString *
         return false;
     }
     return writeSettingsFile(gameDir, options, error) && writeTarqDat(gameDir, options, error) &&
-           writeMusic(gameDir, options, error);
+           writeArchives(gameDir, options, error) && writeMusic(gameDir, options, error) &&
+           writeDemoMaps(gameDir, options, error) && writeDemoCampaigns(gameDir, options, error);
 }

@@ -1,0 +1,5 @@
+#include "archives.h"
+
+QVector<DemoArchiveEntry> demoTableEntries(const DemoOptions &) {
+    return {};
+}
