@@ -5,6 +5,7 @@
 #include "app/messageboxreporter.h"
 #include "app/unixsignals.h"
 #include "gamedata/gamefolder.h"
+#include "gamedata/imagecache.h"
 #include "gamedata/messages.h"
 #include "gamedata/moddatafile.h"
 #include "gamedata/settingsfile.h"
@@ -116,6 +117,7 @@ int runEditor(int argc, char *argv[]) {
     fixWorkingDirectory();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+    imageCache(); // created empty here, lives for the whole run
 
     SettingsFile &settings = sharedSettings();
     readSettingsFile(settings);
@@ -131,6 +133,7 @@ int runEditor(int argc, char *argv[]) {
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
+        imageCache().preloadOpaquePicture(QStringLiteral("cmpdash.pcx"));
         quitEventLoopOnTerminationSignals();
         QApplication::exec();
     }
