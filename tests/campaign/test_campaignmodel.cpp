@@ -6,8 +6,6 @@
 #include <QMetaType>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(CmpBonus)
-
 namespace {
 
 GameCatalogue smallCatalogue() {
