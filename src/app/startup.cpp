@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/messageboxreporter.h"
 #include "app/unixsignals.h"
+#include "gamedata/gamecataloguebuilder.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
 #include "gamedata/moddatafile.h"
@@ -125,6 +126,7 @@ int runEditor(int argc, char *argv[]) {
     std::unique_ptr<QTranslator> translators[2];
     installTranslators(language, translators);
     chooseTextCodec(settings, language);
+    setGameCatalogue(buildGameCatalogue(textCodec()));
 
     {
         MainWindow window;
