@@ -13,16 +13,19 @@ constexpr uint64_t maximumInflationRatio = 1040;
 // No picture or table of the game comes near this; a larger size is a damaged record.
 constexpr uint64_t maximumEntrySize = 256 * 1024 * 1024;
 
-bool nameIsKept(const QString &name) {
-    return name.endsWith(QLatin1String("pcx"), Qt::CaseInsensitive) ||
-           name.endsWith(QLatin1String("txt"), Qt::CaseInsensitive);
-}
-
-QString entryName(const char *field) {
+int nameLength(const char *field) {
     int length = 0;
     while (length < 16 && field[length] != '\0')
         ++length;
-    return QString::fromLatin1(field, length);
+    return length;
+}
+
+// Names ending in "pcx" or "txt", in any case; no dot is needed before the ending.
+bool nameIsKept(const char *name, int length) {
+    if (length < 3)
+        return false;
+    const QByteArray ending = QByteArray(name + length - 3, 3).toLower();
+    return ending == "pcx" || ending == "txt";
 }
 
 bool dataLiesInFile(const LodEntry &entry, uint64_t fileSize) {
@@ -39,7 +42,7 @@ bool LodArchive::read(const QString &filePath) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     path = filePath;
-    directory.clear();
+    directory = LodDirectory();
     const QByteArray header = file.read(headerSize);
     magic = header.left(4);
     // The magic is the text before the first zero byte.
@@ -60,20 +63,24 @@ bool LodArchive::read(const QString &filePath) {
     const int count = int(qMin<uint64_t>(uint64_t(entryCount), available));
     const QByteArray records = file.read(qint64(count) * entrySize);
     const int complete = records.size() / entrySize;
+    QVector<LodDirectory::Item> items;
+    items.reserve(complete);
     for (int i = 0; i < complete; ++i) {
         const char *record = records.constData() + i * entrySize;
-        LodEntry entry;
-        entry.name = entryName(record);
-        if (!nameIsKept(entry.name))
+        const int length = nameLength(record);
+        if (!nameIsKept(record, length))
             continue;
+        LodEntry entry;
+        entry.name = QString::fromLatin1(record, length);
         entry.offset = qFromLittleEndian<uint32_t>(record + 16);
         entry.size = qFromLittleEndian<uint32_t>(record + 20);
         entry.kind = qFromLittleEndian<uint32_t>(record + 24);
         entry.packedSize = qFromLittleEndian<uint32_t>(record + 28);
         if (!dataLiesInFile(entry, fileSize))
             continue;
-        directory.insert(entry.name.toLower(), entry);
+        items.append({entry.name.toLower(), entry});
     }
+    directory = LodDirectory(std::move(items));
     return true;
 }
 
