@@ -1,5 +1,6 @@
 #include "mapart.h"
 
+#include "coarsefield.h"
 #include "noise.h"
 #include "terrain.h"
 
@@ -422,6 +423,8 @@ void drawCompassRose(QPainter &p, const DemoTerrain &t) {
 // Old paper: fine grain, warm tone, darker edges and a double frame.
 void ageAndFrame(QImage &image, const DemoTerrain &t) {
     const Noise grain(t.seed + 51), stain(t.seed + 52);
+    const CoarseField stains(
+        4, [&](float x, float y) { return stain.fractal(x / 90.0f, y / 90.0f, 3); });
     for (int y = 0; y < H; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < W; ++x) {
@@ -429,8 +432,8 @@ void ageAndFrame(QImage &image, const DemoTerrain &t) {
             const float vignette = 1.0f -
                                    0.22f * std::pow(std::max(std::abs(dx), std::abs(dy)), 3.0f) -
                                    0.06f * (dx * dx + dy * dy);
-            const float texture = 1.0f + 0.035f * grain.value(x / 1.7f, y / 1.7f) +
-                                  0.03f * stain.fractal(x / 90.0f, y / 90.0f, 3);
+            const float texture =
+                1.0f + 0.035f * grain.value(x / 1.7f, y / 1.7f) + 0.03f * stains.at(x, y);
             const QRgb toned = mixRgb(line[x], qRgb(222, 200, 150), 0.12f);
             line[x] = scaleRgb(toned, vignette * texture);
         }

@@ -47,14 +47,17 @@ QByteArray encodeTrueColorPicture(const QImage &image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     ByteWriter out;
     writeHeader(out, rgb.width(), rgb.height(), rgb.width() * rgb.height() * 3);
+    QByteArray pixels(rgb.width() * rgb.height() * 3, '\0');
+    auto *target = reinterpret_cast<uchar *>(pixels.data());
     for (int y = 0; y < rgb.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
-            out.u8(uchar(qBlue(line[x])));
-            out.u8(uchar(qGreen(line[x])));
-            out.u8(uchar(qRed(line[x])));
+            *target++ = uchar(qBlue(line[x]));
+            *target++ = uchar(qGreen(line[x]));
+            *target++ = uchar(qRed(line[x]));
         }
     }
+    out.raw(pixels);
     return out.data();
 }
 
@@ -67,15 +70,18 @@ QByteArray encodeP32fPicture(const QImage &image) {
     out.raw(QByteArray(12, '\0'));
     out.u32(uint32_t(rgb.width()));
     out.u32(uint32_t(rgb.height()));
+    QByteArray pixels(rgb.width() * rgb.height() * 4, '\0');
+    auto *target = reinterpret_cast<uchar *>(pixels.data());
     for (int y = rgb.height() - 1; y >= 0; --y) { // bottom row first
         const auto *line = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
-            out.u8(uchar(qBlue(line[x])));
-            out.u8(uchar(qGreen(line[x])));
-            out.u8(uchar(qRed(line[x])));
-            out.u8(0xff);
+            *target++ = uchar(qBlue(line[x]));
+            *target++ = uchar(qGreen(line[x]));
+            *target++ = uchar(qRed(line[x]));
+            *target++ = 0xff;
         }
     }
+    out.raw(pixels);
     return out.data();
 }
 

@@ -35,7 +35,7 @@ void addReadyMadeRegions(QVector<DemoArchiveEntry> &entries, const DemoCampaignM
                 entries.append({bitmapArchive, map.regions[r].pieceLists.value(state).value(colour),
                                 encodeQuantizedPicture(
                                     readyMadeRegionPicture(background, dash, masks, state, colour)),
-                                true});
+                                colour == 0});
     }
 }
 
@@ -62,10 +62,10 @@ QVector<DemoArchiveEntry> demoPictureEntries(const DemoOptions &) {
     for (const DemoCampaignMap &map : demoCampaignMaps()) {
         const DemoTerrain &terrain = demoTerrain(map.id);
         const QImage background = paintCampaignMap(terrain);
-        // One background in each of the two true-colour layouts; one of them packed.
+        // Backgrounds in both true-colour layouts, stored plain (some video pictures are packed).
         const QByteArray bytes =
             map.id == 25 ? encodeP32fPicture(background) : encodeTrueColorPicture(background);
-        entries.append({modArchive, map.backgroundPicture, bytes, map.id == 26});
+        entries.append({modArchive, map.backgroundPicture, bytes, false});
         if (map.mapKind == 0)
             addReadyMadeRegions(entries, map, terrain, background, dash);
         else

@@ -1,5 +1,6 @@
 #include "sceneart.h"
 
+#include "coarsefield.h"
 #include "noise.h"
 
 #include <QLinearGradient>
@@ -91,11 +92,14 @@ void drawClouds(QImage &image, const Palette &c, const SceneRecipe &recipe, cons
                             ? QColor(80, 84, 92)
                             : mixColour(c.horizon, Qt::white, 0.5);
     const qreal scale = image.width() / 3.0;
+    const CoarseField clouds(image.width(), image.height(), 2, [&](float x, float y) {
+        return noise.fractal(float(x / scale), float(y / scale * 2.6), 5);
+    });
     for (int y = 0; y < image.height() * 6 / 10; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         const qreal fade = 1.0 - qreal(y) / (image.height() * 0.6);
         for (int x = 0; x < image.width(); ++x) {
-            const qreal n = noise.fractal(float(x / scale), float(y / scale * 2.6), 5);
+            const qreal n = clouds.at(x, y);
             const qreal a = std::clamp((n - cover) * 1.6, 0.0, 0.85) * fade;
             if (a <= 0)
                 continue;

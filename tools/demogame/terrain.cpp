@@ -1,5 +1,6 @@
 #include "terrain.h"
 
+#include "coarsefield.h"
 #include "noise.h"
 
 #include <QMap>
@@ -12,32 +13,6 @@ namespace {
 
 constexpr int W = DemoTerrain::width;
 constexpr int H = DemoTerrain::height;
-
-// A smooth field sampled every few pixels and interpolated in between: the broad noise fields
-// need no more detail than that, and the generator runs in every test that builds a game.
-class CoarseField {
-public:
-    template <typename Sample> CoarseField(int step, Sample sample) : step(step) {
-        columns = W / step + 2;
-        rows = H / step + 2;
-        values.resize(columns * rows);
-        for (int j = 0; j < rows; ++j)
-            for (int i = 0; i < columns; ++i)
-                values[j * columns + i] = sample(float(i * step), float(j * step));
-    }
-    float at(int x, int y) const {
-        const int i = x / step, j = y / step;
-        const float tx = float(x % step) / step, ty = float(y % step) / step;
-        const float *row = values.constData() + j * columns + i;
-        const float top = row[0] + (row[1] - row[0]) * tx;
-        const float bottom = row[columns] + (row[columns + 1] - row[columns]) * tx;
-        return top + (bottom - top) * ty;
-    }
-
-private:
-    int step, columns = 0, rows = 0;
-    QVector<float> values;
-};
 
 struct Bump {
     float u, v, radius, strength;
@@ -137,18 +112,19 @@ void buildFields(DemoTerrain &t, const Recipe &recipe) {
         4, [&](float x, float y) { return 0.05f * warp.fractal(x / W * 4 + 50, y / H * 4, 3); });
     const CoarseField wetness(
         4, [&](float x, float y) { return wet.fractal(x / W * 3.5f, y / H * 3.5f, 4); });
+    const CoarseField relief(
+        2, [&](float x, float y) { return shape.fractal(x / W * 5, y / H * 5, 5); });
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
             const float u = float(x) / W, v = float(y) / H;
             const float wu = u + warpU.at(x, y), wv = v + warpV.at(x, y);
             const float roughness = recipe.style == DemoTerrain::Style::Baronies ? 0.2f : 0.28f;
-            float e = landShape(recipe.style, wu, wv) + roughness * shape.fractal(u * 5, v * 5, 5);
+            float e = landShape(recipe.style, wu, wv) + roughness * relief.at(x, y);
             bool passable = true;
             if (recipe.style == DemoTerrain::Style::Pass) {
                 const float off =
                     std::abs(wu - valleyCentre(wv)) / (0.1f + 0.03f * std::sin(v * 9));
-                e = 0.15f + 0.75f * std::min(1.0f, off * off) +
-                    0.12f * shape.fractal(u * 6, v * 6, 5);
+                e = 0.15f + 0.75f * std::min(1.0f, off * off) + 0.12f * relief.at(x, y);
                 passable = off < 1.0f;
             }
             const int i = t.index(x, y);
@@ -235,28 +211,44 @@ void buildCoast(DemoTerrain &t) {
 
 QVector<float> distanceToSources(const QVector<bool> &source, int width, int height) {
     const float far = 1e6f, straight = 1.0f, diagonal = 1.4142f;
-    QVector<float> d(width * height);
-    for (int i = 0; i < d.size(); ++i)
+    QVector<float> result(width * height);
+    float *d = result.data();
+    for (int i = 0; i < result.size(); ++i)
         d[i] = source[i] ? 0 : far;
-    auto relax = [&](int x, int y, int nx, int ny, float step) {
-        if (nx >= 0 && ny >= 0 && nx < width && ny < height)
-            d[y * width + x] = std::min(d[y * width + x], d[ny * width + nx] + step);
-    };
-    for (int y = 0; y < height; ++y)
+    // Two chamfer passes: from the top left, then from the bottom right.
+    for (int y = 0; y < height; ++y) {
+        float *row = d + y * width, *above = row - width;
         for (int x = 0; x < width; ++x) {
-            relax(x, y, x - 1, y, straight);
-            relax(x, y, x, y - 1, straight);
-            relax(x, y, x - 1, y - 1, diagonal);
-            relax(x, y, x + 1, y - 1, diagonal);
+            float v = row[x];
+            if (x > 0)
+                v = std::min(v, row[x - 1] + straight);
+            if (y > 0) {
+                v = std::min(v, above[x] + straight);
+                if (x > 0)
+                    v = std::min(v, above[x - 1] + diagonal);
+                if (x + 1 < width)
+                    v = std::min(v, above[x + 1] + diagonal);
+            }
+            row[x] = v;
         }
-    for (int y = height - 1; y >= 0; --y)
+    }
+    for (int y = height - 1; y >= 0; --y) {
+        float *row = d + y * width, *below = row + width;
         for (int x = width - 1; x >= 0; --x) {
-            relax(x, y, x + 1, y, straight);
-            relax(x, y, x, y + 1, straight);
-            relax(x, y, x + 1, y + 1, diagonal);
-            relax(x, y, x - 1, y + 1, diagonal);
+            float v = row[x];
+            if (x + 1 < width)
+                v = std::min(v, row[x + 1] + straight);
+            if (y + 1 < height) {
+                v = std::min(v, below[x] + straight);
+                if (x + 1 < width)
+                    v = std::min(v, below[x + 1] + diagonal);
+                if (x > 0)
+                    v = std::min(v, below[x - 1] + diagonal);
+            }
+            row[x] = v;
         }
-    return d;
+    }
+    return result;
 }
 
 const DemoTerrain &demoTerrain(int mapId) {
