@@ -65,6 +65,8 @@ private slots:
             const CampaignMapDef map = catalogue.campaignMaps.value(id);
             QVERIFY(map.picturesGiven);
             QVector<int> owner(456 * 600, -1);
+            const QImage background = trueColour(map.backgroundPicture);
+            int overLand = 0, overWater = 0;
             for (int r = 0; r < map.regionCount; ++r) {
                 const CampaignRegionDef &region = map.regions[r];
                 const QImage fill = transparent(region.picture3);
@@ -85,6 +87,10 @@ private slots:
                         }
                         ++inside;
                         edge += opaque(border, x, y) ? 1 : 0;
+                        // The background is drawn the right way up under the regions: land
+                        // (warm colours) under the shapes, not sea (blue).
+                        const QRgb under = background.pixel(region.x + x, region.y + y);
+                        (qRed(under) > qBlue(under) ? overLand : overWater) += 1;
                         int &cell = owner[(region.y + y) * 456 + region.x + x];
                         QCOMPARE(cell, -1); // no two regions share a pixel
                         cell = r;
@@ -94,6 +100,7 @@ private slots:
                 QVERIFY(inside < fill.width() * fill.height());
                 QVERIFY(edge > 0 && edge < inside);
             }
+            QVERIFY2(overWater * 20 < overLand, qPrintable(map.displayName));
         }
     }
 

@@ -134,6 +134,75 @@ void buildFields(DemoTerrain &t, const Recipe &recipe) {
         }
 }
 
+// Splitting by nearest town leaves stray pieces: a sliver of an islet or a bay shore cut off
+// from the rest of its region. Each piece that is not its region's main body joins the
+// neighbouring region it shares the longest border with (smallest pieces first); a piece with
+// no neighbour, an islet of its own, stays.
+void mergeStrayPieces(DemoTerrain &t) {
+    QVector<int> piece(W * H, -1);
+    QVector<int> pieceRegion, pieceSize;
+    QVector<int> stack;
+    for (int start = 0; start < W * H; ++start) {
+        if (t.region[start] < 0 || piece[start] >= 0)
+            continue;
+        const int id = pieceRegion.size();
+        pieceRegion.append(t.region[start]);
+        pieceSize.append(0);
+        piece[start] = id;
+        stack.append(start);
+        while (!stack.isEmpty()) {
+            const int i = stack.takeLast();
+            ++pieceSize[id];
+            const int x = i % W, y = i / W;
+            for (const QPoint &n :
+                 {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)}) {
+                if (n.x() < 0 || n.y() < 0 || n.x() >= W || n.y() >= H)
+                    continue;
+                const int j = t.index(n.x(), n.y());
+                if (piece[j] < 0 && t.region[j] == t.region[start]) {
+                    piece[j] = id;
+                    stack.append(j);
+                }
+            }
+        }
+    }
+    QVector<int> mainPiece(t.towns.size(), -1);
+    for (int id = 0; id < pieceRegion.size(); ++id) {
+        int &main = mainPiece[pieceRegion[id]];
+        if (main < 0 || pieceSize[id] > pieceSize[main])
+            main = id;
+    }
+    QVector<int> strays;
+    for (int id = 0; id < pieceRegion.size(); ++id)
+        if (mainPiece[pieceRegion[id]] != id)
+            strays.append(id);
+    std::sort(strays.begin(), strays.end(),
+              [&](int a, int b) { return pieceSize[a] < pieceSize[b]; });
+    for (int id : strays) {
+        QVector<int> shared(t.towns.size(), 0);
+        for (int i = 0; i < W * H; ++i) {
+            if (piece[i] != id)
+                continue;
+            const int x = i % W, y = i / W;
+            for (const QPoint &n :
+                 {QPoint(x - 1, y), QPoint(x + 1, y), QPoint(x, y - 1), QPoint(x, y + 1)}) {
+                if (n.x() < 0 || n.y() < 0 || n.x() >= W || n.y() >= H)
+                    continue;
+                const int r = t.region[t.index(n.x(), n.y())];
+                if (r >= 0 && piece[t.index(n.x(), n.y())] != id)
+                    ++shared[r];
+            }
+        }
+        const auto best = std::max_element(shared.begin(), shared.end());
+        if (*best == 0)
+            continue;
+        const int joined = int(best - shared.begin());
+        for (int i = 0; i < W * H; ++i)
+            if (piece[i] == id)
+                t.region[i] = joined;
+    }
+}
+
 // Regions: the land is split among the towns by nearest town, measured from a warped point so
 // that the borders wander like old boundaries instead of running straight.
 void buildRegions(DemoTerrain &t, const Recipe &recipe) {
@@ -162,6 +231,7 @@ void buildRegions(DemoTerrain &t, const Recipe &recipe) {
             }
             t.region[t.index(x, y)] = best;
         }
+    mergeStrayPieces(t);
     QVector<bool> edge(W * H, false);
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
