@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/editorresources.h"
+#include "app/fusionstyletweaks.h"
 #include "app/languagechoice.h"
 #include "app/mainwindow.h"
 #include "app/messageboxreporter.h"
@@ -14,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStyleFactory>
 #include <QTextCodec>
 #include <QTranslator>
 
@@ -106,6 +107,7 @@ void chooseTextCodec(const SettingsFile &settings, int language) {
 } // namespace
 
 int runEditor(int argc, char *argv[]) {
+    registerEditorResources();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
@@ -114,7 +116,7 @@ int runEditor(int argc, char *argv[]) {
 
     QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     fixWorkingDirectory();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    QApplication::setStyle(new FusionStyleTweaks); // the application owns the style
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
 
     SettingsFile &settings = sharedSettings();
