@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPixmap>
+#include <QSplashScreen>
 #include <QTextCodec>
 #include <QTranslator>
 
@@ -104,6 +106,11 @@ void chooseTextCodec(const SettingsFile &settings, int language) {
     setTextCodec(codec);
 }
 
+QPixmap splashPicture(int language) {
+    return QPixmap(language == 1 ? QStringLiteral(":/icons/tarq_vadoz_ru.png")
+                                 : QStringLiteral(":/icons/tarq_vadoz_en.png"));
+}
+
 } // namespace
 
 int runEditor(int argc, char *argv[]) {
@@ -129,10 +136,15 @@ int runEditor(int argc, char *argv[]) {
     chooseTextCodec(settings, language);
 
     {
+        QSplashScreen splash(splashPicture(settings.getInt("Global Settings", "Language", -1)));
+        splash.show();
+        QCoreApplication::processEvents();
         MainWindow window;
+        // The music player binds the game's audio library here.
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
+        splash.finish(&window);
         quitEventLoopOnTerminationSignals();
         QApplication::exec();
     }
