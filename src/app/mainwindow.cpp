@@ -3,7 +3,9 @@
 #include "app/campaignmodified.h"
 #include "app/draganddrophandler.h"
 #include "app/filebasename.h"
+#include "campaign/campaignfile.h"
 #include "campaign/editorvalues.h"
+#include "campaign/mapimport.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -68,18 +70,11 @@ int mapViewLength(int full, int current, int initial) {
     return length < 0 || length > full ? full : length;
 }
 
-// Campaign file reading and writing arrive with the campaign file code; until then no file
-// is read and nothing is written.
-bool readCampaignFile(const QString &fileName, CmpCampaign &campaign) {
-    Q_UNUSED(fileName);
-    Q_UNUSED(campaign);
-    return false;
-}
-
-bool writeCampaignFile(const QString &fileName, const CmpCampaign &campaign) {
-    Q_UNUSED(fileName);
-    Q_UNUSED(campaign);
-    return false;
+// The scenario's map file in folder. Only the name part of the stored map name counts, so that a
+// campaign file cannot make the editor reach outside the folder.
+QString scenarioMapPath(const QString &folder, const CmpScenario &scenario) {
+    const QString name = QFileInfo(scenario.mapName).fileName();
+    return name.isEmpty() ? QString() : folder + QLatin1Char('/') + name;
 }
 
 } // namespace
@@ -278,7 +273,7 @@ void MainWindow::loadFile(const QString &fileName) {
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     CmpCampaign loaded;
-    if (!readCampaignFile(fileName, loaded)) {
+    if (!CampaignFile::load(fileName, loaded)) {
         QApplication::restoreOverrideCursor();
         return;
     }
@@ -380,7 +375,7 @@ bool MainWindow::saveFile(const QString &fileName) {
     if (!confirmVersionUpgrade())
         return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool written = writeCampaignFile(fileName, openCampaign);
+    const bool written = CampaignFile::save(openCampaign, fileName); // reports its failure
     QApplication::restoreOverrideCursor();
     if (!written)
         return false;
@@ -459,17 +454,45 @@ QString MainWindow::scenarioMapsFolder() const {
 void MainWindow::exportMaps() {
     const QString folder = scenarioMapsFolder();
     for (const CmpScenario &scenario : openCampaign.scenarios) {
-        // Only the name part: a campaign file cannot make the export write outside the folder.
-        const QString name = QFileInfo(scenario.mapName).fileName();
-        if (name.isEmpty())
+        const QString path = scenarioMapPath(folder, scenario);
+        if (path.isEmpty())
             continue;
-        QFile file(folder + QLatin1Char('/') + name);
+        QFile file(path);
         if (file.open(QIODevice::WriteOnly))
             file.write(scenario.mapData); // failures are skipped without a message
     }
 }
 
-void MainWindow::refreshMaps() {}
+// Re-imports every scenario's map from the campaign's folder. A missing file ends the command
+// quietly, a refused one with its message; the maps refreshed before stay, but only a complete
+// refresh marks the campaign changed.
+void MainWindow::refreshMaps() {
+    const QString folder = scenarioMapsFolder();
+    CmpCampaign refreshed = openCampaign;
+    bool complete = true;
+    for (CmpScenario &scenario : refreshed.scenarios) {
+        const QString path = scenarioMapPath(folder, scenario);
+        if (path.isEmpty())
+            continue;
+        QFile file(path);
+        if (!file.exists()) {
+            complete = false;
+            break;
+        }
+        file.open(QIODevice::ReadOnly);
+        const int result = importMap(scenario, file);
+        if (result >= 1)
+            continue;
+        if (result == 0)
+            Messages::warning(tr("Error"),
+                              tr("Cannot read file %1:\n%2.").arg(path, file.errorString()));
+        else
+            Messages::warning(tr("Error"), mapErrorMessage(result, path));
+        complete = false;
+        break;
+    }
+    replaceCampaign(std::move(refreshed), complete);
+}
 
 void MainWindow::setTooltipToHintBar() {
     if (auto *action = qobject_cast<QAction *>(sender()))

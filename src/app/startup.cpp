@@ -7,6 +7,7 @@
 #include "app/messageboxreporter.h"
 #include "app/unixsignals.h"
 #include "gamedata/gamefolder.h"
+#include "gamedata/imagecache.h"
 #include "gamedata/messages.h"
 #include "gamedata/moddatafile.h"
 #include "gamedata/settingsfile.h"
@@ -125,6 +126,7 @@ int runEditor(int argc, char *argv[]) {
     fixWorkingDirectory();
     QApplication::setStyle(new FusionStyleTweaks); // the application owns the style
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+    imageCache(); // created empty here, lives for the whole run
 
     SettingsFile &settings = sharedSettings();
     readSettingsFile(settings);
@@ -145,6 +147,7 @@ int runEditor(int argc, char *argv[]) {
         QCoreApplication::processEvents();
         window.show();
         splash.finish(&window);
+        imageCache().preloadOpaquePicture(QStringLiteral("cmpdash.pcx"));
         quitEventLoopOnTerminationSignals();
         QApplication::exec();
     }
