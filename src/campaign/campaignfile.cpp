@@ -65,6 +65,18 @@ bool readEmbeddedMaps(const QByteArray &file, qint64 offset, CmpCampaign &campai
     return true;
 }
 
+// Writes every byte, going on after a short write: the write after it fails with the reason.
+bool writeAll(QSaveFile &file, const QByteArray &bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 bool loadInto(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -127,13 +139,14 @@ bool save(const CmpCampaign &campaign, const QString &fileName, const GameCatalo
     const QByteArray member = deflateGzipMember(campaignData(campaign, catalogue));
     mapFileVersion = editorVersion;
 
+    // Unbuffered, so that a short write (a full disk) shows in the count each write returns;
+    // a buffered save file can report success after a flush that wrote only part of its data.
     QSaveFile file(fileName);
-    bool written = file.open(QIODevice::WriteOnly) && file.write(member) == member.size();
+    bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, member);
     const int count = campaignScenarioCount(campaign, catalogue);
-    for (int i = 0; written && i < count && i < campaign.scenarios.size(); ++i) {
-        const QByteArray &map = campaign.scenarios[i].mapData;
-        written = map.isEmpty() || file.write(map) == map.size();
-    }
+    for (int i = 0; written && i < count && i < campaign.scenarios.size(); ++i)
+        written = writeAll(file, campaign.scenarios[i].mapData);
     if (written)
         written = file.commit();
     else
