@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/messageboxreporter.h"
 #include "app/unixsignals.h"
+#include "gamedata/gamecataloguebuilder.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/imagecache.h"
 #include "gamedata/messages.h"
@@ -136,6 +137,7 @@ int runEditor(int argc, char *argv[]) {
     std::unique_ptr<QTranslator> translators[2];
     installTranslators(language, translators);
     chooseTextCodec(settings, language);
+    setGameCatalogue(buildGameCatalogue(textCodec()));
 
     {
         QSplashScreen splash(splashPicture(settings.getInt("Global Settings", "Language", -1)));
