@@ -7,6 +7,7 @@
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/settingsfile.h"
+#include "mainwindowfixture.h"
 #include "messagerecorder.h"
 
 #include <QAbstractScrollArea>
@@ -25,52 +26,7 @@
 
 namespace {
 
-// The main window with its file dialogs answered by the test.
-class AnsweredMainWindow : public MainWindow {
-public:
-    struct Question {
-        QString caption;
-        QString folderOrName;
-        QString filter;
-    };
-    QList<Question> questions;
-    QStringList answers;
-
-protected:
-    QString askOpenFileName(const QString &caption, const QString &folder,
-                            const QString &filter) override {
-        questions.append({caption, folder, filter});
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    QString askSaveFileName(const QString &caption, const QString &proposedName,
-                            const QString &filter) override {
-        questions.append({caption, proposedName, filter});
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-};
-
-// A small catalogue: hint rows "hint 0" to "hint 21" and campaign map 24 with three regions.
-GameCatalogue testCatalogue() {
-    GameCatalogue catalogue;
-    for (int row = 0; row <= 21; ++row)
-        catalogue.commandHintTable[row] = QStringList{QStringLiteral("hint %1").arg(row)};
-    CampaignMapDef map;
-    map.regionCount = 3;
-    for (const char *name : {"Northmarch", "Saltfen", "Greywater"}) {
-        CampaignRegionDef region;
-        region.name = QString::fromLatin1(name);
-        map.regions.append(region);
-    }
-    catalogue.campaignMaps[24] = map;
-    return catalogue;
-}
-
 const QString applicationTitle = QStringLiteral("Veldmark: Tarq Campaign Editor");
-
-void storeRecentFiles(const QStringList &files) {
-    QSettings(QStringLiteral("vadoz_info"), QString())
-        .setValue(QStringLiteral("recentFileList"), files);
-}
 
 QStringList visibleRecentEntries(MainWindow &window) {
     QStringList entries;
@@ -109,11 +65,8 @@ private:
 
 void TestMainWindow::initTestCase() {
     registerEditorResources();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       temporary.filePath(QStringLiteral("settings")));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       temporary.filePath(QStringLiteral("settings")));
-    setGameCatalogue(testCatalogue());
+    useSettingsFolder(temporary.filePath(QStringLiteral("settings")));
+    setGameCatalogue(mainWindowCatalogue());
     game = temporary.filePath(QStringLiteral("game"));
     QVERIFY(QDir().mkpath(game));
     setGameFolder(game);
@@ -201,7 +154,7 @@ void TestMainWindow::formActionsAndMenus() {
     QVERIFY(window.findChild<QWidget *>(QStringLiteral("page_2")));
     QVERIFY(window.acceptDrops());
     QVERIFY(!window.windowIcon().isNull());
-    QCOMPARE(window.campaign().scenarios.size(), 3); // the empty campaign on campaign map 24
+    QCOMPARE(window.campaign().scenarios.size(), 6); // the empty campaign on campaign map 24
     QVERIFY(window.campaign().withMap);
 }
 
@@ -212,7 +165,7 @@ void TestMainWindow::hintsAndShortcuts() {
     QVERIFY(hintLabel && regionLabel);
     QCOMPARE(hintLabel->parentWidget(), window.statusBar());
     QCOMPARE(hintLabel->text(), QStringLiteral("hint 0"));
-    QCOMPARE(regionLabel->text(), QStringLiteral("Northmarch"));
+    QCOMPARE(regionLabel->text(), QStringLiteral("Region 0"));
     QCOMPARE(hintLabel->font().family(), QStringLiteral("MS Shell Dlg"));
 
     const std::pair<const char *, int> rows[] = {
