@@ -9,12 +9,6 @@
 DragAndDropHandler::DragAndDropHandler(QWidget *mainWindow, QObject *parent)
     : QObject(parent), window(mainWindow) {}
 
-// The map view's scene is told apart by its class, so that other scenes (in dialogs) keep
-// their own drag and drop.
-bool DragAndDropHandler::isMapScene(QObject *watched) const {
-    return watched->inherits("MyGraphicsScene");
-}
-
 bool DragAndDropHandler::eventFilter(QObject *watched, QEvent *event) {
     if (watched == window) {
         switch (event->type()) {
@@ -36,18 +30,23 @@ bool DragAndDropHandler::eventFilter(QObject *watched, QEvent *event) {
             return false;
         }
     }
-    if (isMapScene(watched)) {
+    // Only the map's own scene: other scenes (in dialogs) keep their drag and drop.
+    if (watched == mapScene && mapScene) {
         switch (event->type()) {
         case QEvent::GraphicsSceneDragEnter: {
+            // A scene event's acceptProposedAction only sets the action; accepting is separate.
             auto *enter = static_cast<QGraphicsSceneDragDropEvent *>(event);
-            if (enter->mimeData()->hasUrls())
+            const bool files = enter->mimeData()->hasUrls();
+            if (files)
                 enter->acceptProposedAction();
+            enter->setAccepted(files);
             return true;
         }
         case QEvent::GraphicsSceneDrop: {
             auto *drop = static_cast<QGraphicsSceneDragDropEvent *>(event);
             const QList<QUrl> urls = drop->mimeData()->urls();
             drop->acceptProposedAction();
+            drop->accept();
             if (!urls.isEmpty())
                 emit fileDropped(urls.first().toLocalFile());
             return true;

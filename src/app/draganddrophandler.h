@@ -12,6 +12,9 @@ class DragAndDropHandler : public QObject {
 public:
     explicit DragAndDropHandler(QWidget *mainWindow, QObject *parent = nullptr);
 
+    // The campaign map view's scene, whose drops open files too; it changes when the view does.
+    void setMapScene(QObject *scene) { mapScene = scene; }
+
 signals:
     void fileDropped(const QString &path);
 
@@ -19,7 +22,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool isMapScene(QObject *watched) const;
-
     QWidget *window;
+    QObject *mapScene = nullptr;
 };

@@ -149,6 +149,7 @@ void MainWindow::createMapPage() {
     ui->stackedWidget->addWidget(view);
     ui->stackedWidget->setCurrentWidget(view);
     mapView = view;
+    dropHandler->setMapScene(view->scene());
 }
 
 void MainWindow::setToolTipsFromHintTable() {

@@ -12,6 +12,10 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QGraphicsScene>
+#include <QGraphicsSceneDragDropEvent>
+#include <QGraphicsView>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,6 +49,7 @@ private slots:
     void initTestCase();
     void init();
     void formActionsAndMenus();
+    void editorPictures();
     void hintsAndShortcuts();
     void untitledTitle();
     void fileBaseNames_data();
@@ -156,6 +161,38 @@ void TestMainWindow::formActionsAndMenus() {
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(window.campaign().scenarios.size(), 6); // the empty campaign on campaign map 24
     QVERIFY(window.campaign().withMap);
+}
+
+// The splash pictures and the window icon are drawn at build time and embedded.
+void TestMainWindow::editorPictures() {
+    for (const char *name : {":/icons/tarq_vadoz_en.png", ":/icons/tarq_vadoz_ru.png"}) {
+        const QImage splash(QString::fromLatin1(name));
+        QCOMPARE(splash.size(), QSize(480, 300));
+        // Not a flat box: the plate, the gold of the frame and the crimson emblem all show.
+        QSet<QRgb> colours;
+        for (int y = 0; y < splash.height(); y += 7)
+            for (int x = 0; x < splash.width(); x += 7)
+                colours.insert(splash.pixel(x, y));
+        QVERIFY(colours.size() > 200);
+    }
+    QVERIFY(QImage(QStringLiteral(":/icons/tarq_vadoz_en.png")) !=
+            QImage(QStringLiteral(":/icons/tarq_vadoz_ru.png")));
+
+    QImageReader icon(QStringLiteral(":/icons/vadoz.ico"));
+    QCOMPARE(icon.imageCount(), 5);
+    QList<int> sizes;
+    do {
+        const QImage image = icon.read();
+        QVERIFY2(!image.isNull(), qPrintable(icon.errorString()));
+        QVERIFY(image.hasAlphaChannel());
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0); // transparent corner
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2).alpha(), 255);
+        sizes.append(image.width());
+    } while (icon.jumpToNextImage());
+    QCOMPARE(sizes, QList<int>({16, 24, 32, 48, 64}));
+
+    MainWindow window;
+    QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
 }
 
 void TestMainWindow::hintsAndShortcuts() {
@@ -308,6 +345,34 @@ void TestMainWindow::droppedFileIsOpened() {
     QVERIFY(drop.isAccepted());
     QCOMPARE(recorder.messages.size(), 1);
     QVERIFY(recorder.messages[0].text.startsWith(QStringLiteral("Cannot read file ") + dropped));
+
+    // The map view's scene takes drops as well; another scene keeps its own.
+    auto *view = window.findChild<QGraphicsView *>();
+    QVERIFY(view && view->scene());
+    const QString onScene = temporary.filePath(QStringLiteral("onscene.y6c"));
+    QMimeData sceneData;
+    sceneData.setUrls({QUrl::fromLocalFile(onScene)});
+    QGraphicsSceneDragDropEvent sceneEnter(QEvent::GraphicsSceneDragEnter);
+    sceneEnter.setMimeData(&sceneData);
+    sceneEnter.setProposedAction(Qt::CopyAction);
+    sceneEnter.ignore();
+    QApplication::sendEvent(view->scene(), &sceneEnter);
+    QVERIFY(sceneEnter.isAccepted());
+    QGraphicsSceneDragDropEvent sceneDrop(QEvent::GraphicsSceneDrop);
+    sceneDrop.setMimeData(&sceneData);
+    sceneDrop.setProposedAction(Qt::CopyAction);
+    QApplication::sendEvent(view->scene(), &sceneDrop);
+    QCOMPARE(recorder.messages.size(), 2);
+    QVERIFY(recorder.messages[1].text.startsWith(QStringLiteral("Cannot read file ") + onScene));
+    QMimeData sceneText;
+    sceneText.setText(QStringLiteral("no file"));
+    QGraphicsSceneDragDropEvent textOnScene(QEvent::GraphicsSceneDragEnter);
+    textOnScene.setMimeData(&sceneText);
+    QApplication::sendEvent(view->scene(), &textOnScene);
+    QVERIFY(!textOnScene.isAccepted());
+    QGraphicsScene otherScene;
+    QApplication::sendEvent(&otherScene, &sceneDrop);
+    QCOMPARE(recorder.messages.size(), 2);
 
     // Data without URLs is refused at drag enter.
     QMimeData text;
