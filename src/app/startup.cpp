@@ -10,6 +10,7 @@
 #include "gamedata/settingsfile.h"
 #include "gamedata/textcodec.h"
 #include "gamedata/tstream.h"
+#include "sound/musicplayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -126,8 +127,11 @@ int runEditor(int argc, char *argv[]) {
     installTranslators(language, translators);
     chooseTextCodec(settings, language);
 
+    std::unique_ptr<MusicPlayer> player;
     {
         MainWindow window;
+        player = std::make_unique<MusicPlayer>();
+        player->initMusicPlayer();
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
@@ -137,5 +141,6 @@ int runEditor(int argc, char *argv[]) {
 
     settings.save(); // silently not written when the file cannot be written
     modRecords().clear();
+    player.reset();
     return 0;
 }
