@@ -28,6 +28,7 @@ private slots:
     }
 
     void playerWithoutDevice() {
+        const bool driverWasSet = qEnvironmentVariableIsSet("SDL_AUDIODRIVER");
         const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
         MessageRecorder recorder;
         qputenv("SDL_AUDIODRIVER", MissingDriver);
@@ -50,7 +51,10 @@ private slots:
             player.initMusicPlayer();
         }
         QCOMPARE(recorder.lines(), QStringList());
-        qputenv("SDL_AUDIODRIVER", driver);
+        if (driverWasSet)
+            qputenv("SDL_AUDIODRIVER", driver);
+        else
+            qunsetenv("SDL_AUDIODRIVER");
     }
 
     void editorStartsWithoutSound_data() {
