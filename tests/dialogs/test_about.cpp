@@ -70,17 +70,6 @@ private slots:
         QCOMPARE(dialog.minimumSize(), QSize(480, 301));
         QCOMPARE(dialog.maximumSize(), QSize(480, 301));
 
-        QLabel *icon = dialog.findChild<QLabel *>(QStringLiteral("icon"));
-        QVERIFY(icon);
-        QVERIFY(icon->text().isEmpty());
-        QVERIFY(icon->hasScaledContents());
-        QLabel *label = dialog.findChild<QLabel *>(QStringLiteral("label"));
-        QVERIFY(label);
-        QVERIFY(label->wordWrap());
-        QCOMPARE(label->alignment() & (Qt::AlignLeft | Qt::AlignTop), Qt::AlignLeft | Qt::AlignTop);
-        QFrame *frame = dialog.findChild<QFrame *>(QStringLiteral("frame"));
-        QVERIFY(frame);
-        QCOMPARE(frame->frameShape(), QFrame::HLine);
         QDialogButtonBox *buttons =
             dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
         QVERIFY(buttons);

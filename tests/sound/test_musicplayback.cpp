@@ -82,17 +82,10 @@ private slots:
         QVERIFY(musicPosition() < firstAt);
     }
 
-    void absolutePath() {
-        player->playMusic(game.filePath(QStringLiteral("MP3/tarq_embers.mp3")), 0);
-        QVERIFY(player->isStreamOpen());
-        QVERIFY(musicPlaying());
-    }
-
     void nothingPlaysSilently_data() {
         QTest::addColumn<QString>("path");
         QTest::newRow("missing") << "no such tune.mp3";
         QTest::newRow("not music") << "broken.mp3";
-        QTest::newRow("folder") << "";
     }
 
     void nothingPlaysSilently() {
