@@ -14,6 +14,7 @@
 #include "gamedata/settingsfile.h"
 #include "gamedata/textcodec.h"
 #include "gamedata/tstream.h"
+#include "sound/musicplayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,12 +140,14 @@ int runEditor(int argc, char *argv[]) {
     chooseTextCodec(settings, language);
     setGameCatalogue(buildGameCatalogue(textCodec()));
 
+    std::unique_ptr<MusicPlayer> player;
     {
         QSplashScreen splash(splashPicture(settings.getInt("Global Settings", "Language", -1)));
         splash.show();
         QCoreApplication::processEvents();
         MainWindow window;
-        // The music player binds the game's audio library here.
+        player = std::make_unique<MusicPlayer>();
+        player->initMusicPlayer();
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
@@ -156,5 +159,6 @@ int runEditor(int argc, char *argv[]) {
 
     settings.save(); // silently not written when the file cannot be written
     modRecords().clear();
+    player.reset();
     return 0;
 }

@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
 namespace CampaignFile {
 
 namespace {
@@ -65,13 +68,19 @@ bool readEmbeddedMaps(const QByteArray &file, qint64 offset, CmpCampaign &campai
     return true;
 }
 
-// Writes every byte, going on after a short write: the write after it fails with the reason.
-bool writeAll(QSaveFile &file, const QByteArray &bytes) {
+// Writes every byte, going on after a short write: the write after it fails with the reason,
+// which is kept in *reason (the save file's own error text can be empty for a short write).
+bool writeAll(QSaveFile &file, const QByteArray &bytes, QString *reason) {
     qint64 done = 0;
     while (done < bytes.size()) {
+        errno = 0;
         const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0)
+        if (written <= 0) {
+            const int error = errno;
+            *reason =
+                error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : file.errorString();
             return false;
+        }
         done += written;
     }
     return true;
@@ -142,18 +151,22 @@ bool save(const CmpCampaign &campaign, const QString &fileName, const GameCatalo
     // Unbuffered, so that a short write (a full disk) shows in the count each write returns;
     // a buffered save file can report success after a flush that wrote only part of its data.
     QSaveFile file(fileName);
-    bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, member);
+    QString reason;
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (!written)
+        reason = file.errorString();
+    written = written && writeAll(file, member, &reason);
     const int count = campaignScenarioCount(campaign, catalogue);
     for (int i = 0; written && i < count && i < campaign.scenarios.size(); ++i)
-        written = writeAll(file, campaign.scenarios[i].mapData);
-    if (written)
-        written = file.commit();
-    else
-        file.cancelWriting();
+        written = writeAll(file, campaign.scenarios[i].mapData, &reason);
+    if (written && !file.commit()) {
+        written = false;
+        reason = file.errorString();
+    }
     if (!written) {
-        Messages::warning(tr("Error"),
-                          tr("Cannot write file %1:\n%2.").arg(fileName, file.errorString()));
+        if (file.isOpen())
+            file.cancelWriting();
+        Messages::warning(tr("Error"), tr("Cannot write file %1:\n%2.").arg(fileName, reason));
         return false;
     }
     campaignFileVersion = editorVersion;
