@@ -539,6 +539,27 @@ private slots:
         QCOMPARE(importMap(scenario, empty), 0);
         QVERIFY(!scenario.hasMap());
 
+        QFile damaged(dir.filePath(QStringLiteral("damaged.y6m")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xff\xff\xff\xff", 14));
+        damaged.close();
+        QVERIFY(damaged.open(QIODevice::ReadOnly));
+        QCOMPARE(importMap(scenario, damaged), 0);
+        QVERIFY(!scenario.hasMap() && scenario.mapData.isEmpty());
+
+        // A compressed map cut short still has its header: it is imported as it is stored.
+        QFile whole(gameDir.filePath(QStringLiteral("Maps/TarqCrossing.y6m")));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray half = whole.readAll().left(int(whole.size() / 2));
+        QFile cut(dir.filePath(QStringLiteral("cut.y6m")));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(half);
+        cut.close();
+        QVERIFY(cut.open(QIODevice::ReadOnly));
+        QCOMPARE(importMap(scenario, cut), 1);
+        QCOMPARE(scenario.mapData, half);
+        QCOMPARE(scenario.mapHeader->name, QStringLiteral("Tarq Crossing"));
+
         QFile gone(dir.filePath(QStringLiteral("gone.y6m")));
         QCOMPARE(importMap(scenario, gone), 0);
     }
