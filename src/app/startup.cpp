@@ -4,7 +4,9 @@
 #include "app/mainwindow.h"
 #include "app/messageboxreporter.h"
 #include "app/unixsignals.h"
+#include "gamedata/gamecataloguebuilder.h"
 #include "gamedata/gamefolder.h"
+#include "gamedata/imagecache.h"
 #include "gamedata/messages.h"
 #include "gamedata/moddatafile.h"
 #include "gamedata/settingsfile.h"
@@ -116,6 +118,7 @@ int runEditor(int argc, char *argv[]) {
     fixWorkingDirectory();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+    imageCache(); // created empty here, lives for the whole run
 
     SettingsFile &settings = sharedSettings();
     readSettingsFile(settings);
@@ -125,12 +128,14 @@ int runEditor(int argc, char *argv[]) {
     std::unique_ptr<QTranslator> translators[2];
     installTranslators(language, translators);
     chooseTextCodec(settings, language);
+    setGameCatalogue(buildGameCatalogue(textCodec()));
 
     {
         MainWindow window;
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
+        imageCache().preloadOpaquePicture(QStringLiteral("cmpdash.pcx"));
         quitEventLoopOnTerminationSignals();
         QApplication::exec();
     }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+#include <cstdint>
+
+// One 32-byte directory record of a .lod archive.
+struct LodEntry {
+    QString name;            // as stored, Latin-1, at most 16 characters
+    uint32_t offset = 0;     // from the beginning of the archive file
+    uint32_t size = 0;       // length of the data once unpacked
+    uint32_t kind = 0;       // read, not used
+    uint32_t packedSize = 0; // 0: stored as is; otherwise a zlib stream of this many bytes
+};
+
+// One .lod archive found at start-up: its header as read and the directory of its picture and
+// text entries. The file is reopened for every read; nothing is held open.
+struct LodArchive {
+    static constexpr int headerSize = 92;
+    static constexpr int entrySize = 32;
+
+    QByteArray magic;  // 4 bytes: "LOD" and a zero byte in an accepted archive
+    uint32_t kind = 0; // read, not used
+    int32_t entryCount = 0;
+    QByteArray reserved;               // 80 bytes, read, not used
+    QMap<QString, LodEntry> directory; // lower-case name -> entry; only "pcx" and "txt" entries
+    QString path;
+
+    // Reads the header and directory of the file at path. False when the file cannot be
+    // opened (the archive is then not used at all); a file whose magic is not "LOD" is read
+    // with an empty directory. Records that promise more bytes than the file holds are left
+    // out: their data could not be read.
+    bool read(const QString &filePath);
+
+    // The entry's bytes, unpacked, exactly entry.size long; bytes the file no longer holds or
+    // that do not inflate read as zero. Null when the file cannot be opened.
+    QByteArray readData(const LodEntry &entry) const;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+// Building the demo game's text tables: lines of tab-separated cells, ended by carriage return +
+// line feed, encoded in the game's 8-bit code page.
+
+#include "archives.h"
+
+#include <QStringList>
+#include <QTextCodec>
+
+// The demo game's tables are written for the Western code page.
+inline QByteArray encodeTable(const QStringList &lines) {
+    QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
+    return codec->fromUnicode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+}
+
+inline QString cells(const QStringList &values) {
+    return values.join(QLatin1Char('\t'));
+}
+
+inline DemoArchiveEntry tableEntry(const QString &archive, const QString &name,
+                                   const QStringList &lines, bool packed = false) {
+    DemoArchiveEntry entry;
+    entry.archive = archive;
+    entry.name = name;
+    entry.bytes = encodeTable(lines);
+    entry.packed = packed;
+    return entry;
+}
+
+// The game's own tables (creatures, artifacts, heroes, skills, spells, buildings, ...).
+QVector<DemoArchiveEntry> demoGameTables();
+// The building tables of the game.
+QVector<DemoArchiveEntry> demoTownTables();
+// The tables of the mod and its editor (music, videos, editor texts, command hints, ...).
+QVector<DemoArchiveEntry> demoModTables();
