@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/editorresources.h"
+#include "app/fusionstyletweaks.h"
 #include "app/languagechoice.h"
 #include "app/mainwindow.h"
 #include "app/messageboxreporter.h"
@@ -12,11 +14,13 @@
 #include "gamedata/settingsfile.h"
 #include "gamedata/textcodec.h"
 #include "gamedata/tstream.h"
+#include "sound/musicplayer.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStyleFactory>
+#include <QPixmap>
+#include <QSplashScreen>
 #include <QTextCodec>
 #include <QTranslator>
 
@@ -105,9 +109,15 @@ void chooseTextCodec(const SettingsFile &settings, int language) {
     setTextCodec(codec);
 }
 
+QPixmap splashPicture(int language) {
+    return QPixmap(language == 1 ? QStringLiteral(":/icons/tarq_vadoz_ru.png")
+                                 : QStringLiteral(":/icons/tarq_vadoz_en.png"));
+}
+
 } // namespace
 
 int runEditor(int argc, char *argv[]) {
+    registerEditorResources();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
@@ -116,7 +126,7 @@ int runEditor(int argc, char *argv[]) {
 
     QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     fixWorkingDirectory();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    QApplication::setStyle(new FusionStyleTweaks); // the application owns the style
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
     imageCache(); // created empty here, lives for the whole run
 
@@ -130,11 +140,18 @@ int runEditor(int argc, char *argv[]) {
     chooseTextCodec(settings, language);
     setGameCatalogue(buildGameCatalogue(textCodec()));
 
+    std::unique_ptr<MusicPlayer> player;
     {
+        QSplashScreen splash(splashPicture(settings.getInt("Global Settings", "Language", -1)));
+        splash.show();
+        QCoreApplication::processEvents();
         MainWindow window;
+        player = std::make_unique<MusicPlayer>();
+        player->initMusicPlayer();
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
+        splash.finish(&window);
         imageCache().preloadOpaquePicture(QStringLiteral("cmpdash.pcx"));
         quitEventLoopOnTerminationSignals();
         QApplication::exec();
@@ -142,5 +159,6 @@ int runEditor(int argc, char *argv[]) {
 
     settings.save(); // silently not written when the file cannot be written
     modRecords().clear();
+    player.reset();
     return 0;
 }
