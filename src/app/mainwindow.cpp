@@ -1,11 +1,520 @@
 #include "app/mainwindow.h"
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
-    setObjectName(QStringLiteral("MainWindow"));
-    resize(456, 685);
-    setWindowTitle(tr("%1 - %2").arg(tr("Untitled.y6c"), tr("Veldmark: Tarq Campaign Editor")));
+#include "app/campaignmodified.h"
+#include "app/draganddrophandler.h"
+#include "app/filebasename.h"
+#include "campaign/campaignfile.h"
+#include "campaign/editorvalues.h"
+#include "campaign/mapimport.h"
+#include "gamedata/gamecatalogue.h"
+#include "gamedata/gamefolder.h"
+#include "gamedata/messages.h"
+#include "gamedata/settingsfile.h"
+#include "ui_mainwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QSettings>
+#include <QShortcut>
+
+namespace {
+
+// Rows of the command hint table.
+enum HintRow {
+    HintIdle = 0,
+    HintNew = 1,
+    HintOpen = 2,
+    HintSave = 3,
+    HintSaveAs = 4,
+    HintAbout = 5,
+    HintExit = 6,
+    HintRecentFile = 9,
+    HintRefreshMaps = 16,
+    HintExportMaps = 17,
+    HintCampaignProperties = 18,
+    HintScenarioProperties = 19,
+    HintExportTexts = 20,
+    HintImportTexts = 21,
+};
+
+// The map view's full size; a larger window leaves it at this size.
+const QSize fullMapSize(456, 600);
+
+// The recent-file list lives in the per-user settings store, under the organisation alone.
+const QString recentFilesOrganisation = QStringLiteral("vadoz_info");
+const QString recentFilesKey = QStringLiteral("recentFileList");
+
+QString hintText(int row) {
+    return gameCatalogue().commandHintTable.value(row).value(0);
+}
+
+QFont statusBarFont() {
+    return QFont(QStringLiteral("MS Shell Dlg"), 8);
+}
+
+QStringList storedRecentFiles() {
+    return QSettings(recentFilesOrganisation, QString()).value(recentFilesKey).toStringList();
+}
+
+// One side of the map view: the full length, less what the window lost against its first
+// size. A result below zero counts as too large and gives the full length as well.
+int mapViewLength(int full, int current, int initial) {
+    const int length = full + current - initial;
+    return length < 0 || length > full ? full : length;
+}
+
+// The scenario's map file in folder. Only the name part of the stored map name counts, so that a
+// campaign file cannot make the editor reach outside the folder.
+QString scenarioMapPath(const QString &folder, const CmpScenario &scenario) {
+    const QString name = QFileInfo(scenario.mapName).fileName();
+    return name.isEmpty() ? QString() : folder + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow) {
+    ui->setupUi(this);
+    initialWindowSize = size();
+    setAcceptDrops(true);
+    dropHandler = new DragAndDropHandler(this, this);
+    qApp->installEventFilter(dropHandler);
+    connect(dropHandler, &DragAndDropHandler::fileDropped, this, &MainWindow::loadFile);
+
+    createRecentFileActions();
+    createStatusBar();
+    createMapPage();
+    hintLabel->setText(hintText(HintIdle));
+    showSelectedRegionName();
+    updateWindowTitle();
+    setToolTipsFromHintTable();
+    createKeyShortcuts();
+    connectActions();
+    rebuildCampaignMap();
+    updateRecentFileActions();
+    resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::applicationTitle() {
+    return tr("Veldmark: Tarq Campaign Editor");
+}
+
+void MainWindow::createRecentFileActions() {
+    for (QAction *&action : recentFileActions) {
+        action = new QAction(this);
+        action->setVisible(false);
+        action->setToolTip(hintText(HintRecentFile));
+        connect(action, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
+        connect(action, &QAction::triggered, this, &MainWindow::openRecentFile);
+        ui->menuFile->insertAction(ui->actionExit, action);
+    }
+    ui->menuFile->insertSeparator(ui->actionExit);
+}
+
+void MainWindow::createStatusBar() {
+    hintLabel = new QLabel(this);
+    hintLabel->setObjectName(QStringLiteral("hintLabel"));
+    hintLabel->setFont(statusBarFont());
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    regionLabel = new QLabel(this);
+    regionLabel->setObjectName(QStringLiteral("regionLabel"));
+    regionLabel->setFont(statusBarFont());
+    ui->statusBar->addWidget(hintLabel, 1);
+    ui->statusBar->addWidget(line);
+    ui->statusBar->addWidget(regionLabel, 1);
+}
+
+// The campaign map view takes this page over; until then an empty view of the map's size holds
+// its place, so that the window keeps its layout and its resize rule.
+void MainWindow::createMapPage() {
+    auto *view = new QGraphicsView(ui->stackedWidget);
+    view->setObjectName(QStringLiteral("mapPlaceholder"));
+    view->setFrameShape(QFrame::NoFrame);
+    view->setScene(new QGraphicsScene(QRectF(QPointF(0, 0), fullMapSize), view));
+    view->setBackgroundBrush(QColor(38, 30, 24));
+    view->setAcceptDrops(false); // a dropped file goes to the window
+    view->resize(fullMapSize);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->stackedWidget->addWidget(view);
+    ui->stackedWidget->setCurrentWidget(view);
+    mapView = view;
+    dropHandler->setMapScene(view->scene());
+}
+
+void MainWindow::setToolTipsFromHintTable() {
+    const std::pair<QAction *, int> rows[] = {
+        {ui->actionNew, HintNew},
+        {ui->actionOpen, HintOpen},
+        {ui->actionSave, HintSave},
+        {ui->actionSave_As, HintSaveAs},
+        {ui->actionExport_Texts, HintExportTexts},
+        {ui->actionImport_Texts, HintImportTexts},
+        {ui->actionRefresh_Scenario_Maps, HintRefreshMaps},
+        {ui->actionExport_Scenario_Maps, HintExportMaps},
+        {ui->actionExit, HintExit},
+        {ui->campaignProperties, HintCampaignProperties},
+        {ui->scenarioProperties, HintScenarioProperties},
+        {ui->actionAbout, HintAbout},
+    };
+    for (const auto &row : rows)
+        row.first->setToolTip(hintText(row.second));
+}
+
+// "Enter" and "Ctrl+Enter" of the actions are the keypad keys; these cover the main keys.
+void MainWindow::createKeyShortcuts() {
+    auto *scenarioKey = new QShortcut(QKeySequence(QStringLiteral("Return")), this);
+    connect(scenarioKey, &QShortcut::activated, ui->scenarioProperties, &QAction::trigger);
+    auto *campaignKey = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Return")), this);
+    connect(campaignKey, &QShortcut::activated, ui->campaignProperties, &QAction::trigger);
+}
+
+void MainWindow::connectActions() {
+    const std::pair<QAction *, void (MainWindow::*)()> commands[] = {
+        {ui->actionNew, &MainWindow::newFile},
+        {ui->actionOpen, &MainWindow::open},
+        {ui->actionSave, &MainWindow::save},
+        {ui->actionSave_As, &MainWindow::saveAs},
+        {ui->actionExport_Texts, &MainWindow::exportTexts},
+        {ui->actionImport_Texts, &MainWindow::importTexts},
+        {ui->actionRefresh_Scenario_Maps, &MainWindow::refreshMaps},
+        {ui->actionExport_Scenario_Maps, &MainWindow::exportMaps},
+        {ui->actionExit, &MainWindow::quit},
+        {ui->campaignProperties, &MainWindow::openCampaignProperties},
+        {ui->scenarioProperties, &MainWindow::openScenarioProperties},
+        {ui->actionConvertCmp, &MainWindow::openConvertCampaign},
+        {ui->actionAbout, &MainWindow::about},
+    };
+    for (const auto &entry : commands) {
+        connect(entry.first, &QAction::triggered, this, entry.second);
+        connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
+    }
+    // Their dialogs are not part of the editor yet.
+    for (QAction *action : {ui->campaignProperties, ui->scenarioProperties, ui->actionConvertCmp,
+                            ui->actionExport_Texts, ui->actionImport_Texts, ui->actionAbout})
+        action->setEnabled(false);
 }
 
 void MainWindow::openFromCommandLine(const QStringList &arguments) {
-    Q_UNUSED(arguments);
+    if (!arguments.isEmpty())
+        loadFile(arguments.first());
+}
+
+void MainWindow::updateWindowTitle() {
+    if (currentFilePath.isEmpty()) {
+        setWindowTitle(tr("%1 - %2").arg(tr("Untitled.y6c"), applicationTitle()));
+        return;
+    }
+    setWindowTitle(tr("%1%3 - %2")
+                       .arg(QFileInfo(currentFilePath).fileName(), applicationTitle(),
+                            campaignModified ? QStringLiteral("*") : QString()));
+}
+
+void MainWindow::showSelectedRegionName() {
+    if (!openCampaign.withMap) {
+        regionLabel->clear();
+        return;
+    }
+    regionLabel->setText(
+        gameCatalogue().campaignMaps.value(shownCampaignMap).regions.value(shownRegion).name);
+}
+
+// The campaign map view fills its scene here once it is part of the editor; until then the
+// placeholder page stays empty.
+void MainWindow::rebuildCampaignMap() {}
+
+void MainWindow::updateRecentFileActions() {
+    const QStringList files = storedRecentFiles();
+    const int shown = qMin(int(MaxRecentFiles), files.size());
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        QAction *action = recentFileActions[i];
+        if (i < shown) {
+            action->setText(tr("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+            action->setData(files[i]);
+        }
+        action->setVisible(i < shown);
+    }
+}
+
+void MainWindow::setCurrentFile(const QString &fileName) {
+    currentFilePath = fileName;
+    setWindowFilePath(fileName);
+    QSettings settings(recentFilesOrganisation, QString());
+    QStringList files = settings.value(recentFilesKey).toStringList();
+    files.removeAll(fileName);
+    files.prepend(fileName);
+    while (files.size() > MaxRecentFiles)
+        files.removeLast();
+    settings.setValue(recentFilesKey, files);
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<MainWindow *>(widget))
+            window->updateRecentFileActions();
+}
+
+void MainWindow::loadFile(const QString &fileName) {
+    if (campaignModified && maybeSave() == Messages::Cancel)
+        return;
+    {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly)) {
+            Messages::warning(tr("Error"),
+                              tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+            return;
+        }
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CmpCampaign loaded;
+    if (!CampaignFile::load(fileName, loaded)) {
+        QApplication::restoreOverrideCursor();
+        return;
+    }
+    openCampaign = std::move(loaded);
+    shownCampaignMap = openCampaign.campaignMap;
+    shownRegion = 0;
+    rebuildCampaignMap();
+    QApplication::restoreOverrideCursor();
+    setCurrentFile(fileName);
+    campaignModified = false;
+    updateWindowTitle();
+    showSelectedRegionName();
+}
+
+void MainWindow::newFile() {
+    // Until the new-campaign dialog is part of the editor, New gives the start-up campaign.
+    campaignFileVersion = editorVersion;
+    resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
+    shownCampaignMap = openCampaign.campaignMap;
+    shownRegion = 0;
+    currentFilePath.clear();
+    setWindowFilePath(QString());
+    rebuildCampaignMap();
+    updateWindowTitle();
+    showSelectedRegionName();
+}
+
+QString MainWindow::lastFolderSetting() const {
+    return QString::fromUtf8(sharedSettings().getText("Campaign Editor", "Path"));
+}
+
+void MainWindow::storeLastFolder(const QString &chosenFile) {
+    sharedSettings().setText("Campaign Editor", "Path",
+                             QFileInfo(chosenFile).absolutePath().toUtf8());
+}
+
+void MainWindow::open() {
+    QString folder = lastFolderSetting();
+    if (folder.isEmpty()) {
+        folder = QFileInfo(gamePath(QStringLiteral("Maps"))).canonicalFilePath();
+        if (folder.isEmpty())
+            folder = QFileInfo(gameFolder()).canonicalFilePath();
+    }
+    const QString fileName = askOpenFileName(tr("Open Map File"), folder,
+                                             tr("Veldmark campaign (*.y6c);;All Files (*)"));
+    if (fileName.isEmpty())
+        return;
+    storeLastFolder(fileName);
+    loadFile(fileName);
+}
+
+void MainWindow::saveAs() {
+    QString folder = lastFolderSetting();
+    if (folder.isEmpty())
+        folder = gamePath(QStringLiteral("Maps"));
+    const QString proposedName =
+        folder + QLatin1Char('/') +
+        (currentFilePath.isEmpty() ? QStringLiteral("Untitled") : fileBaseName(currentFilePath));
+    const QString fileName = askSaveFileName(tr("Save As"), proposedName,
+                                             tr("Veldmark campaign (*.y6c);;All Files (*)"));
+    if (fileName.isEmpty())
+        return;
+    storeLastFolder(fileName);
+    saveFile(fileName);
+}
+
+void MainWindow::save() {
+    if (currentFilePath.isEmpty())
+        saveAs();
+    else
+        saveFile(currentFilePath);
+}
+
+QString MainWindow::askOpenFileName(const QString &caption, const QString &folder,
+                                    const QString &filter) {
+    return QFileDialog::getOpenFileName(this, caption, folder, filter);
+}
+
+QString MainWindow::askSaveFileName(const QString &caption, const QString &proposedName,
+                                    const QString &filter) {
+    return QFileDialog::getSaveFileName(this, caption, proposedName, filter);
+}
+
+bool MainWindow::confirmVersionUpgrade() {
+    if (skipVersionQuestion) {
+        skipVersionQuestion = false;
+        return true;
+    }
+    if (!(campaignFileVersion < editorVersion))
+        return true;
+    return Messages::question(applicationTitle(),
+                              tr("Campaign version will be updated and it will be impossible to "
+                                 "open the campaign in older versions of Tarq campaign editor. Do "
+                                 "you really want to save the campaign?"),
+                              Messages::Yes | Messages::No, Messages::Yes) == Messages::Yes;
+}
+
+bool MainWindow::saveFile(const QString &fileName) {
+    if (!confirmVersionUpgrade())
+        return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = CampaignFile::save(openCampaign, fileName); // reports its failure
+    QApplication::restoreOverrideCursor();
+    if (!written)
+        return false;
+    setCurrentFile(fileName);
+    campaignModified = false;
+    updateWindowTitle();
+    return true;
+}
+
+int MainWindow::maybeSave() {
+    const QString name = currentFilePath.isEmpty() ? tr("Untitled") : fileBaseName(currentFilePath);
+    Messages::Message question;
+    question.kind = Messages::Kind::Warning;
+    question.title = applicationTitle();
+    question.text = campaignFileVersion < editorVersion
+                        ? tr("Campaign version will be updated and it will be impossible to open "
+                             "the campaign in older versions of Tarq campaign editor. Do you "
+                             "really want to save the %1?")
+                              .arg(name)
+                        : tr("Save changes to %1?").arg(name);
+    question.buttons = Messages::Yes | Messages::No | Messages::Cancel;
+    question.defaultButton = Messages::Yes;
+    const Messages::Button answer = Messages::show(question);
+    if (answer == Messages::Yes) {
+        // The question above already warned about the upgrade.
+        skipVersionQuestion = true;
+        if (currentFilePath.isEmpty())
+            saveAs();
+        else
+            saveFile(currentFilePath);
+    }
+    return answer;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (campaignModified && maybeSave() == Messages::Cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void MainWindow::quit() {
+    QCoreApplication::quit();
+}
+
+void MainWindow::openRecentFile() {
+    if (auto *action = qobject_cast<QAction *>(sender()))
+        loadFile(action->data().toString());
+}
+
+void MainWindow::openCampaignProperties() {}
+
+void MainWindow::openScenarioProperties() {}
+
+void MainWindow::exportTexts() {}
+
+void MainWindow::importTexts() {}
+
+void MainWindow::openConvertCampaign() {}
+
+void MainWindow::about() {}
+
+void MainWindow::replaceCampaign(CmpCampaign changed, bool markModified) {
+    openCampaign = std::move(changed);
+    if (markModified) {
+        campaignModified = true;
+        updateWindowTitle();
+    }
+}
+
+QString MainWindow::scenarioMapsFolder() const {
+    return currentFilePath.isEmpty() ? QDir::currentPath()
+                                     : QFileInfo(currentFilePath).absolutePath();
+}
+
+void MainWindow::exportMaps() {
+    const QString folder = scenarioMapsFolder();
+    for (const CmpScenario &scenario : openCampaign.scenarios) {
+        const QString path = scenarioMapPath(folder, scenario);
+        if (path.isEmpty())
+            continue;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(scenario.mapData); // failures are skipped without a message
+    }
+}
+
+// Re-imports every scenario's map from the campaign's folder. A missing file ends the command
+// quietly, a refused one with its message; the maps refreshed before stay, but only a complete
+// refresh marks the campaign changed.
+void MainWindow::refreshMaps() {
+    const QString folder = scenarioMapsFolder();
+    CmpCampaign refreshed = openCampaign;
+    bool complete = true;
+    for (CmpScenario &scenario : refreshed.scenarios) {
+        const QString path = scenarioMapPath(folder, scenario);
+        if (path.isEmpty())
+            continue;
+        QFile file(path);
+        if (!file.exists()) {
+            complete = false;
+            break;
+        }
+        file.open(QIODevice::ReadOnly);
+        const int result = importMap(scenario, file);
+        if (result >= 1)
+            continue;
+        if (result == 0)
+            Messages::warning(tr("Error"),
+                              tr("Cannot read file %1:\n%2.").arg(path, file.errorString()));
+        else
+            Messages::warning(tr("Error"), mapErrorMessage(result, path));
+        complete = false;
+        break;
+    }
+    replaceCampaign(std::move(refreshed), complete);
+}
+
+void MainWindow::setTooltipToHintBar() {
+    if (auto *action = qobject_cast<QAction *>(sender()))
+        hintLabel->setText(action->toolTip());
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    const QSize mapSize(mapViewLength(fullMapSize.width(), width(), initialWindowSize.width()),
+                        mapViewLength(fullMapSize.height(), height(), initialWindowSize.height()));
+    ui->stackedWidget->resize(mapSize);
+    mapView->resize(mapSize);
+    const bool fullSize =
+        width() >= initialWindowSize.width() && height() >= initialWindowSize.height();
+    const Qt::ScrollBarPolicy policy = fullSize ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    mapView->setHorizontalScrollBarPolicy(policy);
+    mapView->setVerticalScrollBarPolicy(policy);
+}
+
+void MainWindow::changeEvent(QEvent *event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && windowState() == Qt::WindowNoState)
+        resize(initialWindowSize);
 }

@@ -21,7 +21,14 @@ Messages::Button MessageBoxReporter::show(const Messages::Message &message) {
     QMessageBox box(icon, message.title, message.text,
                     QMessageBox::StandardButtons(message.buttons), QApplication::activeWindow());
     box.setDefaultButton(QMessageBox::StandardButton(message.defaultButton));
-    return Messages::Button(box.exec());
+    // A message during a long operation is answered with the normal pointer, not the wait one.
+    const bool waiting = QApplication::overrideCursor();
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (waiting)
+        QApplication::restoreOverrideCursor();
+    return Messages::Button(answer);
 }
 
 void installEditorReporter() {

@@ -1,21 +1,26 @@
 #include "app/startup.h"
 
+#include "app/editorresources.h"
+#include "app/fusionstyletweaks.h"
 #include "app/languagechoice.h"
 #include "app/mainwindow.h"
 #include "app/messageboxreporter.h"
 #include "app/unixsignals.h"
 #include "gamedata/gamecataloguebuilder.h"
 #include "gamedata/gamefolder.h"
+#include "gamedata/imagecache.h"
 #include "gamedata/messages.h"
 #include "gamedata/moddatafile.h"
 #include "gamedata/settingsfile.h"
 #include "gamedata/textcodec.h"
 #include "gamedata/tstream.h"
+#include "sound/musicplayer.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStyleFactory>
+#include <QPixmap>
+#include <QSplashScreen>
 #include <QTextCodec>
 #include <QTranslator>
 
@@ -104,9 +109,15 @@ void chooseTextCodec(const SettingsFile &settings, int language) {
     setTextCodec(codec);
 }
 
+QPixmap splashPicture(int language) {
+    return QPixmap(language == 1 ? QStringLiteral(":/icons/tarq_vadoz_ru.png")
+                                 : QStringLiteral(":/icons/tarq_vadoz_en.png"));
+}
+
 } // namespace
 
 int runEditor(int argc, char *argv[]) {
+    registerEditorResources();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
@@ -115,8 +126,9 @@ int runEditor(int argc, char *argv[]) {
 
     QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     fixWorkingDirectory();
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    QApplication::setStyle(new FusionStyleTweaks); // the application owns the style
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+    imageCache(); // created empty here, lives for the whole run
 
     SettingsFile &settings = sharedSettings();
     readSettingsFile(settings);
@@ -128,16 +140,25 @@ int runEditor(int argc, char *argv[]) {
     chooseTextCodec(settings, language);
     setGameCatalogue(buildGameCatalogue(textCodec()));
 
+    std::unique_ptr<MusicPlayer> player;
     {
+        QSplashScreen splash(splashPicture(settings.getInt("Global Settings", "Language", -1)));
+        splash.show();
+        QCoreApplication::processEvents();
         MainWindow window;
+        player = std::make_unique<MusicPlayer>();
+        player->initMusicPlayer();
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
+        splash.finish(&window);
+        imageCache().preloadOpaquePicture(QStringLiteral("cmpdash.pcx"));
         quitEventLoopOnTerminationSignals();
         QApplication::exec();
     }
 
     settings.save(); // silently not written when the file cannot be written
     modRecords().clear();
+    player.reset();
     return 0;
 }

@@ -1,0 +1,3 @@
+#include "app/campaignmodified.h"
+
+bool campaignModified = false;

@@ -1,0 +1,86 @@
+#include "campaign/mapimport.h"
+
+#include "campaign/cmpscenario.h"
+#include "campaign/editorvalues.h"
+#include "campaign/mapheaderreader.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <zlib.h>
+
+namespace {
+constexpr int chunkSize = 8192;
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("QObject", text);
+}
+} // namespace
+
+bool readUncompressedFile(const QString &path, QByteArray *bytes) {
+    gzFile in = gzopen(QFile::encodeName(path).constData(), "rb");
+    if (!in)
+        return false;
+    bytes->clear();
+    char chunk[chunkSize];
+    for (;;) {
+        const int count = gzread(in, chunk, chunkSize);
+        // A damaged stream ends the reading; what came before it is kept.
+        if (count <= 0)
+            break;
+        bytes->append(chunk, count);
+    }
+    gzclose(in);
+    return true;
+}
+
+int importMap(CmpScenario &scenario, QFile &file) {
+    QByteArray map;
+    if (!readUncompressedFile(file.fileName(), &map) || map.isEmpty())
+        return 0;
+    const int check = readMapHeader(scenario, map, true);
+    if (check < 0)
+        return check;
+    if (!file.seek(0))
+        return 0;
+    const QByteArray stored = file.readAll();
+    if (stored.size() != file.size())
+        return 0;
+    scenario.mapData = stored;
+    scenario.mapSize = uint32_t(stored.size());
+    scenario.mapName = QFileInfo(file.fileName()).fileName();
+    scenario.mapHeader.reset();
+    readMapHeader(scenario, map, false);
+    return 1;
+}
+
+QString mapErrorMessage(int code, const QString &fileName) {
+    switch (code) {
+    case MapWithoutPlayers:
+        return tr("Cannot read file %1. Map has errors.").arg(fileName);
+    case MapOfNewerVersion:
+        return tr("This map was made for an newer version of Tarq %1.%2.%3. This map cannot be "
+                  "added to campaign in version %4.%5.%6.")
+            .arg(mapFileVersion.major)
+            .arg(mapFileVersion.minor)
+            .arg(mapFileVersion.patch)
+            .arg(editorVersion.major)
+            .arg(editorVersion.minor)
+            .arg(editorVersion.patch);
+    case MapOfForbiddenOlder:
+        return tr("This map was made for an older version of Tarq %1.%2.%3, and the author of the "
+                  "map restricted its use in campaigns of newer versions of Tarq. This map cannot "
+                  "be added to campaign in version %4.%5.%6.")
+            .arg(mapFileVersion.major)
+            .arg(mapFileVersion.minor)
+            .arg(mapFileVersion.patch)
+            .arg(editorVersion.major)
+            .arg(editorVersion.minor)
+            .arg(editorVersion.patch);
+    case MapUnknownFormat:
+        return tr("Unknown map format - probably of newer Tarq versions.");
+    default:
+        return QString();
+    }
+}

@@ -1,0 +1,99 @@
+#include "campaign/startoptionrules.h"
+
+#include "campaign/cmpbonus.h"
+#include "campaign/cmpherocrossover.h"
+#include "campaign/cmpscenario.h"
+#include "campaign/heroids.h"
+#include "campaign/optiontexts.h"
+#include "campaign/startinghero.h"
+
+namespace {
+
+constexpr int playerCount = 8;
+constexpr uint8_t noTownType = 255;
+
+const MapPlayer *mapPlayer(const CmpScenario &scenario, int player) {
+    if (!scenario.mapHeader || player < 0 || player >= playerCount)
+        return nullptr;
+    return &scenario.mapHeader->players[size_t(player)];
+}
+
+bool isHumanPlayable(const CmpScenario &scenario, int player) {
+    const MapPlayer *entry = mapPlayer(scenario, player);
+    return entry && entry->canHumanPlay;
+}
+
+} // namespace
+
+bool isBuildingAllowed(uint8_t building, uint8_t townType) {
+    switch (building) {
+    case 16:
+    case 18:
+    case 19:
+    case 20:
+    case 21:
+    case 24:
+    case 27:
+    case 30:
+    case 33:
+    case 36:
+        return false;
+    case 10:
+        return townType == 2 || townType == 5 || townType == 8 || townType == 10;
+    case 14:
+        return townType != 6 && townType != 7;
+    case 15:
+        return townType != 0 && townType != 6 && townType != 7 && townType != 9;
+    default:
+        return true;
+    }
+}
+
+bool isBonusValid(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
+    if (!scenario.mapHeader || bonus.type >= BonusTypeCount || bonus.type == ResourceBonus)
+        return true;
+    const MapPlayer *owner = mapPlayer(scenario, player);
+    if (!owner)
+        return false;
+    if (bonus.type == BuildingBonus) {
+        const auto building = bonus.record<BonusBuilding>();
+        return owner->ownsMainTown() && owner->mainTownType != noTownType &&
+               isBuildingAllowed(building.building, owner->mainTownType);
+    }
+    const uint16_t hero = bonusHero(bonus);
+    if (hero == MostPowerfulHero)
+        return true;
+    if (hero == GeneratedHero)
+        return owner->generatesHero();
+    return !isReservedHero(hero) && owner->ownsHero(hero);
+}
+
+bool isStartingHeroValid(const CmpScenario &scenario, const StartingHero &entry) {
+    if (!scenario.mapHeader)
+        return true;
+    if (!isHumanPlayable(scenario, entry.player))
+        return false;
+    const MapPlayer &owner = scenario.mapHeader->players[entry.player];
+    if (!isReservedHero(entry.hero) && owner.ownsHero(entry.hero))
+        return true;
+    return owner.generatesHero() && !isHeroUnavailable(unavailableHeroes(scenario), entry.hero);
+}
+
+bool isCrossoverValid(const CmpScenario &scenario, const CmpHeroCrossover &entry) {
+    return !scenario.mapHeader || isHumanPlayable(scenario, entry.player);
+}
+
+bool isPlayerFreeForStartingHero(const CmpScenario &scenario, const QList<uint16_t> &takenHeroes,
+                                 int player) {
+    if (!isHumanPlayable(scenario, player))
+        return false;
+    const MapPlayer &owner = scenario.mapHeader->players[size_t(player)];
+    for (const MapHero &hero : owner.heroes)
+        if (!takenHeroes.contains(hero.id))
+            return true;
+    return owner.generateHeroAtMainTown;
+}
+
+bool isPlayerFreeForStartingHero(const CmpScenario &scenario, int player) {
+    return isPlayerFreeForStartingHero(scenario, QList<uint16_t>(), player);
+}

@@ -1,0 +1,516 @@
+#include "app/campaignmodified.h"
+#include "app/editorresources.h"
+#include "app/filebasename.h"
+#include "app/mainwindow.h"
+#include "campaign/editorvalues.h"
+#include "demogamefixture.h"
+#include "gamedata/gamecatalogue.h"
+#include "gamedata/gamefolder.h"
+#include "gamedata/settingsfile.h"
+#include "mainwindowfixture.h"
+#include "messagerecorder.h"
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QGraphicsScene>
+#include <QGraphicsSceneDragDropEvent>
+#include <QGraphicsView>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QUrl>
+#include <QtTest>
+
+namespace {
+
+const QString applicationTitle = QStringLiteral("Veldmark: Tarq Campaign Editor");
+
+QStringList visibleRecentEntries(MainWindow &window) {
+    QStringList entries;
+    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (action->isVisible() && action->toolTip() == QLatin1String("hint 9"))
+            entries.append(action->text() + QLatin1Char('|') + action->data().toString());
+    return entries;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void formActionsAndMenus();
+    void editorPictures();
+    void hintsAndShortcuts();
+    void untitledTitle();
+    void fileBaseNames_data();
+    void fileBaseNames();
+    void recentFileActions();
+    void unreadableFiles();
+    void droppedFileIsOpened();
+    void saveQuestion_data();
+    void saveQuestion();
+    void fileDialogFolders();
+    void resizeRule();
+    void editorOpensCommandLineFile();
+
+private:
+    QTemporaryDir temporary;
+    QString game;
+};
+
+void TestMainWindow::initTestCase() {
+    registerEditorResources();
+    useSettingsFolder(temporary.filePath(QStringLiteral("settings")));
+    setGameCatalogue(mainWindowCatalogue());
+    game = temporary.filePath(QStringLiteral("game"));
+    QVERIFY(QDir().mkpath(game));
+    setGameFolder(game);
+}
+
+void TestMainWindow::init() {
+    storeRecentFiles({});
+    campaignModified = false;
+    campaignFileVersion = editorVersion;
+    sharedSettings() = SettingsFile();
+    QDir(game + QStringLiteral("/Maps")).removeRecursively();
+}
+
+void TestMainWindow::formActionsAndMenus() {
+    MainWindow window;
+    QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
+    struct Expected {
+        const char *name;
+        const char *caption;
+        const char *shortcut;
+        bool icon;
+        bool enabled;
+    };
+    const Expected actions[] = {
+        {"actionNew", "&New...", "Ctrl+N", true, true},
+        {"actionOpen", "Open...", "Ctrl+O", true, true},
+        {"actionSave", "Save", "Ctrl+S", true, true},
+        {"actionSave_As", "Save As...", "", false, true},
+        {"actionExport_Texts", "Export Texts...", "", false, false},
+        {"actionImport_Texts", "Import Texts...", "", false, false},
+        {"actionRefresh_Scenario_Maps", "Refresh Scenario Maps", "Ctrl+R", false, true},
+        {"actionExport_Scenario_Maps", "Export Scenario Maps", "Ctrl+E", false, true},
+        {"actionExit", "Exit", "", false, true},
+        {"campaignProperties", "Campaign Properties", "Ctrl+Enter", false, false},
+        {"scenarioProperties", "Scenario Properties", "Enter", true, false},
+        {"actionAbout", "About Campaign Editor...", "", false, false},
+        {"actionConvertCmp", "Convert campaign...", "", false, false},
+    };
+    for (const Expected &expected : actions) {
+        auto *action = window.findChild<QAction *>(QLatin1String(expected.name));
+        QVERIFY2(action, expected.name);
+        QCOMPARE(action->text(), QString::fromLatin1(expected.caption));
+        QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(expected.shortcut)));
+        QCOMPARE(!action->icon().isNull(), expected.icon);
+        if (expected.icon)
+            QVERIFY(!action->icon().pixmap(25, 25).isNull());
+        QCOMPARE(action->isEnabled(), expected.enabled);
+    }
+
+    auto names = [](const QList<QAction *> &list) {
+        QStringList result;
+        for (QAction *action : list)
+            result.append(action->isSeparator()            ? QStringLiteral("-")
+                          : action->objectName().isEmpty() ? QStringLiteral("recent")
+                                                           : action->objectName());
+        return result;
+    };
+    QCOMPARE(names(window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions()),
+             QStringList({"actionNew", "actionOpen", "actionSave", "actionSave_As", "-",
+                          "actionExport_Texts", "actionImport_Texts", "-",
+                          "actionRefresh_Scenario_Maps", "actionExport_Scenario_Maps", "-",
+                          "recent", "recent", "recent", "recent", "recent", "-", "actionExit"}));
+    QCOMPARE(names(window.findChild<QMenu *>(QStringLiteral("menuEdit"))->actions()),
+             QStringList({"campaignProperties", "scenarioProperties", "actionConvertCmp"}));
+    QCOMPARE(names(window.findChild<QMenu *>(QStringLiteral("menuHelp"))->actions()),
+             QStringList({"actionAbout"}));
+    QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menuFile"))->title(),
+             QStringLiteral("File"));
+
+    auto *toolBar = window.findChild<QToolBar *>(QStringLiteral("toolBar"));
+    QCOMPARE(names(toolBar->actions()),
+             QStringList({"actionNew", "actionOpen", "actionSave", "-", "scenarioProperties"}));
+    QVERIFY(!toolBar->isMovable());
+    QCOMPARE(toolBar->allowedAreas(), Qt::NoToolBarArea);
+    QCOMPARE(toolBar->iconSize(), QSize(25, 25));
+    QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    QCOMPARE(toolBar->contextMenuPolicy(), Qt::PreventContextMenu);
+    QCOMPARE(window.findChild<QMenuBar *>(QStringLiteral("menuBar"))->contextMenuPolicy(),
+             Qt::PreventContextMenu);
+
+    auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    QCOMPARE(stack->count(), 3);
+    QCOMPARE(stack->currentIndex(), 2);
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("page")));
+    QVERIFY(window.findChild<QWidget *>(QStringLiteral("page_2")));
+    QVERIFY(window.acceptDrops());
+    QVERIFY(!window.windowIcon().isNull());
+    QCOMPARE(window.campaign().scenarios.size(), 6); // the empty campaign on campaign map 24
+    QVERIFY(window.campaign().withMap);
+}
+
+// The splash pictures and the window icon are drawn at build time and embedded.
+void TestMainWindow::editorPictures() {
+    for (const char *name : {":/icons/tarq_vadoz_en.png", ":/icons/tarq_vadoz_ru.png"}) {
+        const QImage splash(QString::fromLatin1(name));
+        QCOMPARE(splash.size(), QSize(480, 300));
+        // Not a flat box: the plate, the gold of the frame and the crimson emblem all show.
+        QSet<QRgb> colours;
+        for (int y = 0; y < splash.height(); y += 7)
+            for (int x = 0; x < splash.width(); x += 7)
+                colours.insert(splash.pixel(x, y));
+        QVERIFY(colours.size() > 200);
+    }
+    QVERIFY(QImage(QStringLiteral(":/icons/tarq_vadoz_en.png")) !=
+            QImage(QStringLiteral(":/icons/tarq_vadoz_ru.png")));
+
+    QImageReader icon(QStringLiteral(":/icons/vadoz.ico"));
+    QCOMPARE(icon.imageCount(), 5);
+    QList<int> sizes;
+    do {
+        const QImage image = icon.read();
+        QVERIFY2(!image.isNull(), qPrintable(icon.errorString()));
+        QVERIFY(image.hasAlphaChannel());
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0); // transparent corner
+        QCOMPARE(image.pixelColor(image.width() / 2, image.height() / 2).alpha(), 255);
+        sizes.append(image.width());
+    } while (icon.jumpToNextImage());
+    QCOMPARE(sizes, QList<int>({16, 24, 32, 48, 64}));
+
+    MainWindow window;
+    QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
+}
+
+void TestMainWindow::hintsAndShortcuts() {
+    MainWindow window;
+    auto *hintLabel = window.findChild<QLabel *>(QStringLiteral("hintLabel"));
+    auto *regionLabel = window.findChild<QLabel *>(QStringLiteral("regionLabel"));
+    QVERIFY(hintLabel && regionLabel);
+    QCOMPARE(hintLabel->parentWidget(), window.statusBar());
+    QCOMPARE(hintLabel->text(), QStringLiteral("hint 0"));
+    QCOMPARE(regionLabel->text(), QStringLiteral("Region 0"));
+    QCOMPARE(hintLabel->font().family(), QStringLiteral("MS Shell Dlg"));
+
+    const std::pair<const char *, int> rows[] = {
+        {"actionNew", 1},
+        {"actionOpen", 2},
+        {"actionSave", 3},
+        {"actionSave_As", 4},
+        {"actionAbout", 5},
+        {"actionExit", 6},
+        {"actionRefresh_Scenario_Maps", 16},
+        {"actionExport_Scenario_Maps", 17},
+        {"campaignProperties", 18},
+        {"scenarioProperties", 19},
+        {"actionExport_Texts", 20},
+        {"actionImport_Texts", 21},
+    };
+    for (const auto &row : rows) {
+        auto *action = window.findChild<QAction *>(QLatin1String(row.first));
+        QCOMPARE(action->toolTip(), QStringLiteral("hint %1").arg(row.second));
+        action->hover();
+        QCOMPARE(hintLabel->text(), QStringLiteral("hint %1").arg(row.second));
+    }
+
+    // "Return" and "Ctrl+Return" reach the two properties actions.
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *scenario = window.findChild<QAction *>(QStringLiteral("scenarioProperties"));
+    auto *campaign = window.findChild<QAction *>(QStringLiteral("campaignProperties"));
+    scenario->setEnabled(true);
+    campaign->setEnabled(true);
+    QSignalSpy scenarioSpy(scenario, &QAction::triggered);
+    QSignalSpy campaignSpy(campaign, &QAction::triggered);
+    QTest::keyClick(&window, Qt::Key_Return);
+    QCOMPARE(scenarioSpy.count(), 1);
+    QCOMPARE(campaignSpy.count(), 0);
+    QTest::keyClick(&window, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(campaignSpy.count(), 1);
+    QTest::keyClick(&window, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(scenarioSpy.count(), 2);
+}
+
+void TestMainWindow::untitledTitle() {
+    MainWindow window;
+    const QString untitled = QStringLiteral("Untitled.y6c - ") + applicationTitle;
+    QCOMPARE(window.windowTitle(), untitled);
+    campaignModified = true;
+    window.updateWindowTitle();
+    QCOMPARE(window.windowTitle(), untitled); // an untitled campaign shows no mark
+}
+
+void TestMainWindow::fileBaseNames_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("baseName");
+    QTest::newRow("plain") << "/maps/Dragon.y6c"
+                           << "Dragon";
+    QTest::newRow("two dots") << "/maps/a.b.y6c"
+                              << "a.b";
+    QTest::newRow("only an extension") << "/maps/.y6c"
+                                       << ".y6c";
+    QTest::newRow("no extension") << "/maps/README"
+                                  << "README";
+    QTest::newRow("dot in the folder") << "/my.maps/plain"
+                                       << "plain";
+    QTest::newRow("trailing dot") << "x."
+                                  << "x";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestMainWindow::fileBaseNames() {
+    QFETCH(QString, path);
+    QFETCH(QString, baseName);
+    QCOMPARE(fileBaseName(path), baseName);
+}
+
+void TestMainWindow::recentFileActions() {
+    storeRecentFiles({"/a/one.y6c", "/b/two.y6c"});
+    MainWindow window;
+    QCOMPARE(visibleRecentEntries(window),
+             QStringList({"&1 one.y6c|/a/one.y6c", "&2 two.y6c|/b/two.y6c"}));
+
+    // A longer stored list shows its first five entries; every top-level window follows.
+    MainWindow second;
+    storeRecentFiles({"/1.y6c", "/2.y6c", "/3.y6c", "/4.y6c", "/5.y6c", "/6.y6c"});
+    window.updateRecentFileActions();
+    QCOMPARE(visibleRecentEntries(window).size(), 5);
+    QCOMPARE(visibleRecentEntries(window).last(), QStringLiteral("&5 5.y6c|/5.y6c"));
+
+    // A recent-file entry opens its path; a missing one is reported.
+    MessageRecorder recorder;
+    QAction *first = nullptr;
+    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (action->data().toString() == QLatin1String("/1.y6c"))
+            first = action;
+    QVERIFY(first);
+    first->trigger();
+    QCOMPARE(recorder.messages.size(), 1);
+    QVERIFY(recorder.messages[0].text.startsWith(QStringLiteral("Cannot read file /1.y6c:\n")));
+}
+
+void TestMainWindow::unreadableFiles() {
+    MainWindow window;
+    MessageRecorder recorder;
+    const QString missing = temporary.filePath(QStringLiteral("missing.y6c"));
+    window.loadFile(missing);
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].kind, Messages::Kind::Warning);
+    QCOMPARE(recorder.messages[0].title, QStringLiteral("Error"));
+    QCOMPARE(recorder.messages[0].buttons, Messages::Buttons(Messages::Ok));
+    QCOMPARE(recorder.messages[0].text,
+             QStringLiteral("Cannot read file %1:\nNo such file or directory.").arg(missing));
+    QCOMPARE(window.currentFile(), QString());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled.y6c - ") + applicationTitle);
+
+    // With unsaved changes the save question comes first; Cancel keeps everything.
+    campaignModified = true;
+    recorder.clear();
+    recorder.queueAnswer(Messages::Cancel);
+    window.loadFile(missing);
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].text, QStringLiteral("Save changes to Untitled?"));
+    QVERIFY(campaignModified);
+}
+
+void TestMainWindow::droppedFileIsOpened() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    MessageRecorder recorder;
+    const QString dropped = temporary.filePath(QStringLiteral("dropped.y6c"));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dropped)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(recorder.messages.size(), 1);
+    QVERIFY(recorder.messages[0].text.startsWith(QStringLiteral("Cannot read file ") + dropped));
+
+    // The map view's scene takes drops as well; another scene keeps its own.
+    auto *view = window.findChild<QGraphicsView *>();
+    QVERIFY(view && view->scene());
+    const QString onScene = temporary.filePath(QStringLiteral("onscene.y6c"));
+    QMimeData sceneData;
+    sceneData.setUrls({QUrl::fromLocalFile(onScene)});
+    QGraphicsSceneDragDropEvent sceneEnter(QEvent::GraphicsSceneDragEnter);
+    sceneEnter.setMimeData(&sceneData);
+    sceneEnter.setProposedAction(Qt::CopyAction);
+    sceneEnter.ignore();
+    QApplication::sendEvent(view->scene(), &sceneEnter);
+    QVERIFY(sceneEnter.isAccepted());
+    QGraphicsSceneDragDropEvent sceneDrop(QEvent::GraphicsSceneDrop);
+    sceneDrop.setMimeData(&sceneData);
+    sceneDrop.setProposedAction(Qt::CopyAction);
+    QApplication::sendEvent(view->scene(), &sceneDrop);
+    QCOMPARE(recorder.messages.size(), 2);
+    QVERIFY(recorder.messages[1].text.startsWith(QStringLiteral("Cannot read file ") + onScene));
+    QMimeData sceneText;
+    sceneText.setText(QStringLiteral("no file"));
+    QGraphicsSceneDragDropEvent textOnScene(QEvent::GraphicsSceneDragEnter);
+    textOnScene.setMimeData(&sceneText);
+    QApplication::sendEvent(view->scene(), &textOnScene);
+    QVERIFY(!textOnScene.isAccepted());
+    QGraphicsScene otherScene;
+    QApplication::sendEvent(&otherScene, &sceneDrop);
+    QCOMPARE(recorder.messages.size(), 2);
+
+    // Data without URLs is refused at drag enter.
+    QMimeData text;
+    text.setText(QStringLiteral("no file"));
+    QDragEnterEvent textEnter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton,
+                              Qt::NoModifier);
+    textEnter.ignore();
+    QApplication::sendEvent(&window, &textEnter);
+    QVERIFY(!textEnter.isAccepted());
+}
+
+void TestMainWindow::saveQuestion_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("oldVersion");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<QString>("text");
+    const QString plain = QStringLiteral("Save changes to Untitled?");
+    const QString upgrade = QStringLiteral(
+        "Campaign version will be updated and it will be impossible to open the campaign in "
+        "older versions of Tarq campaign editor. Do you really want to save the Untitled?");
+    QTest::newRow("cancel keeps the window") << int(Messages::Cancel) << false << false << plain;
+    QTest::newRow("no closes without saving") << int(Messages::No) << false << true << plain;
+    QTest::newRow("yes asks for a name, closes") << int(Messages::Yes) << false << true << plain;
+    QTest::newRow("old version: other text") << int(Messages::Cancel) << true << false << upgrade;
+}
+
+void TestMainWindow::saveQuestion() {
+    QFETCH(int, answer);
+    QFETCH(bool, oldVersion);
+    QFETCH(bool, closes);
+    QFETCH(QString, text);
+    AnsweredMainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (oldVersion)
+        campaignFileVersion = CmpVersion{1, 7, 2};
+    campaignModified = true;
+    MessageRecorder recorder;
+    recorder.queueAnswer(Messages::Button(answer));
+    window.close();
+    QCOMPARE(window.isVisible(), !closes);
+    QCOMPARE(recorder.messages.size(), 1);
+    QCOMPARE(recorder.messages[0].kind, Messages::Kind::Warning);
+    QCOMPARE(recorder.messages[0].title, applicationTitle);
+    QCOMPARE(recorder.messages[0].text, text);
+    QCOMPARE(recorder.messages[0].buttons,
+             Messages::Buttons(Messages::Yes | Messages::No | Messages::Cancel));
+    QCOMPARE(recorder.messages[0].defaultButton, Messages::Yes);
+    // Yes on an untitled campaign goes to Save As; cancelling it still closes the window.
+    QCOMPARE(window.questions.size(), answer == Messages::Yes ? 1 : 0);
+    if (answer == Messages::Yes)
+        QCOMPARE(window.questions[0].caption, QStringLiteral("Save As"));
+    // Without changes nothing is asked.
+    window.show();
+    campaignModified = false;
+    recorder.clear();
+    window.close();
+    QVERIFY(!window.isVisible());
+    QVERIFY(recorder.messages.isEmpty());
+}
+
+void TestMainWindow::fileDialogFolders() {
+    const QString filter = QStringLiteral("Veldmark campaign (*.y6c);;All Files (*)");
+    AnsweredMainWindow window;
+    MessageRecorder recorder;
+
+    // No "Path" and no Maps folder: open starts in the game folder; save proposes Maps anyway.
+    window.open();
+    QCOMPARE(window.questions.last().caption, QStringLiteral("Open Map File"));
+    QCOMPARE(window.questions.last().folderOrName, QFileInfo(game).canonicalFilePath());
+    QCOMPARE(window.questions.last().filter, filter);
+    window.saveAs();
+    QCOMPARE(window.questions.last().caption, QStringLiteral("Save As"));
+    QCOMPARE(window.questions.last().folderOrName, game + QStringLiteral("/Maps/Untitled"));
+    QCOMPARE(window.questions.last().filter, filter);
+    QVERIFY(sharedSettings().getText("Campaign Editor", "Path").isEmpty());
+
+    // With a Maps folder open starts there (canonical path).
+    QVERIFY(QDir().mkpath(game + QStringLiteral("/Maps")));
+    window.open();
+    QCOMPARE(window.questions.last().folderOrName,
+             QFileInfo(game + QStringLiteral("/Maps")).canonicalFilePath());
+
+    // A chosen file's folder becomes "Path" (UTF-8), and the next dialogs start there.
+    const QString folder = temporary.filePath(QStringLiteral("Kampagnen Ölwald"));
+    QVERIFY(QDir().mkpath(folder));
+    window.answers = QStringList{folder + QStringLiteral("/missing.y6c")};
+    window.open();
+    QCOMPARE(sharedSettings().getText("Campaign Editor", "Path"), folder.toUtf8());
+    QCOMPARE(recorder.messages.size(), 1); // the chosen file was loaded (and is missing)
+    window.open();
+    QCOMPARE(window.questions.last().folderOrName, folder);
+    window.saveAs();
+    QCOMPARE(window.questions.last().folderOrName, folder + QStringLiteral("/Untitled"));
+}
+
+void TestMainWindow::resizeRule() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize initial = window.size();
+    auto *stack = window.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    auto *view = qobject_cast<QAbstractScrollArea *>(stack->currentWidget());
+    QVERIFY(view);
+    QCOMPARE(stack->size(), QSize(456, 600));
+    QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    window.resize(initial - QSize(50, 40));
+    QTRY_COMPARE(stack->size(), QSize(406, 560));
+    QCOMPARE(view->size(), QSize(406, 560));
+    QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    window.resize(initial + QSize(100, 10));
+    QTRY_COMPARE(stack->size(), QSize(456, 600));
+    QCOMPARE(view->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    // Narrower only: the width follows, the height stays full, scroll bars appear.
+    window.resize(initial.width() - 6, initial.height() + 20);
+    QTRY_COMPARE(stack->size(), QSize(450, 600));
+    QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+}
+
+void TestMainWindow::editorOpensCommandLineFile() {
+    const QString demo = temporary.filePath(QStringLiteral("demo"));
+    QString error;
+    QVERIFY2(makeDemoGame(demo, {}, &error), qPrintable(error));
+    const QString missing = demo + QStringLiteral("/Maps/none.y6c");
+    const ProcessResult result =
+        runEditor({QStringLiteral("--game"), demo, missing}, QString(), 2000);
+    QVERIFY(!result.crashed);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.standardError.contains(
+                 QStringLiteral("warning|Error|Cannot read file %1:\\nNo such file or directory.")
+                     .arg(missing)
+                     .toUtf8()),
+             result.standardError.constData());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

@@ -1,0 +1,107 @@
+#pragma once
+
+// Helpers of the campaign file tests: the demo game's sample campaigns, a catalogue that fits
+// them, and the two parts of a campaign file taken apart and put together again with zlib's
+// own routines, so that the tests do not lean on the code they test.
+
+#include "demogamefixture.h"
+#include "gamedata/gamecatalogue.h"
+#include "gamedata/textcodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextCodec>
+#include <QtTest>
+
+#include <zlib.h>
+
+// The catalogue facts the sample campaigns depend on: the region counts of the demo's campaign
+// maps and its creature and artifact counts (150 creatures plus 7 of the mod, artifacts up to
+// the mod's id 148).
+inline GameCatalogue sampleCampaignCatalogue() {
+    GameCatalogue catalogue;
+    const QPair<int, int> regions[] = {{24, 6}, {3, 4}, {25, 12}, {26, 3}};
+    for (const auto &map : regions) {
+        CampaignMapDef definition;
+        definition.regionCount = map.second;
+        for (int r = 0; r < map.second; ++r)
+            definition.regions.append(CampaignRegionDef());
+        catalogue.campaignMaps.insert(map.first, definition);
+    }
+    catalogue.creatureCount = 157;
+    catalogue.artifactCount = 149;
+    return catalogue;
+}
+
+// A demo game written once per test run into a temporary folder; the sample campaigns lie in
+// its Maps folder.
+inline QString sampleCampaignFolder(QTemporaryDir &folder) {
+    QString error;
+    if (!makeDemoGame(folder.path(), {}, &error))
+        qFatal("demo game: %s", qPrintable(error));
+    setTextCodec(QTextCodec::codecForName("Windows-1252"));
+    return folder.path() + QStringLiteral("/Maps");
+}
+
+inline QStringList sampleCampaignFiles(const QString &mapsFolder) {
+    QStringList files;
+    for (const QString &name : QDir(mapsFolder).entryList({QStringLiteral("*.y6c")}, QDir::Files))
+        files.append(mapsFolder + QLatin1Char('/') + name);
+    return files;
+}
+
+inline QByteArray readWholeFile(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+inline void writeWholeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+// A campaign file taken apart: the uncompressed campaign data and the raw bytes after the gzip
+// member (the embedded maps).
+struct CampaignFileParts {
+    QByteArray content;
+    QByteArray maps;
+};
+
+inline CampaignFileParts splitCampaignFile(const QByteArray &file) {
+    CampaignFileParts parts;
+    z_stream stream = {};
+    inflateInit2(&stream, 31);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(file.constData()));
+    stream.avail_in = uInt(file.size());
+    char buffer[4096];
+    int status = Z_OK;
+    while (status == Z_OK) {
+        stream.next_out = reinterpret_cast<Bytef *>(buffer);
+        stream.avail_out = sizeof buffer;
+        status = inflate(&stream, Z_NO_FLUSH);
+        parts.content.append(buffer, int(sizeof buffer - stream.avail_out));
+    }
+    if (status == Z_STREAM_END)
+        parts.maps = file.mid(int(stream.total_in));
+    inflateEnd(&stream);
+    return parts;
+}
+
+// The file as the gzip file routines write it: the content through mode "wb", the maps
+// appended through mode "aT".
+inline QByteArray joinCampaignFile(const QString &scratchPath, const QByteArray &content,
+                                   const QByteArray &maps) {
+    QFile::remove(scratchPath);
+    gzFile compressed = gzopen(QFile::encodeName(scratchPath).constData(), "wb");
+    if (!content.isEmpty())
+        gzwrite(compressed, content.constData(), unsigned(content.size()));
+    gzFile raw = gzopen(QFile::encodeName(scratchPath).constData(), "aT");
+    gzclose(compressed);
+    if (!maps.isEmpty())
+        gzwrite(raw, maps.constData(), unsigned(maps.size()));
+    gzclose(raw);
+    return readWholeFile(scratchPath);
+}

@@ -1,0 +1,324 @@
+#include "democampaigns.h"
+
+#include "bytewriter.h"
+#include "demodescription.h"
+
+#include <functional>
+
+namespace DemoStartOptions {
+
+namespace {
+QByteArray bonus(int type, const std::function<void(ByteWriter &)> &fields) {
+    ByteWriter out;
+    out.u8(uint8_t(type));
+    fields(out);
+    return out.data();
+}
+} // namespace
+
+QByteArray spell(int hero, int spell) {
+    return bonus(0, [&](ByteWriter &out) {
+        out.u16(uint16_t(hero));
+        out.u8(uint8_t(spell));
+    });
+}
+
+QByteArray creature(int hero, int creature, int count) {
+    return bonus(1, [&](ByteWriter &out) {
+        out.u16(uint16_t(hero));
+        out.u16(uint16_t(creature));
+        out.u16(uint16_t(count));
+    });
+}
+
+QByteArray building(int building) {
+    return bonus(2, [&](ByteWriter &out) { out.u8(uint8_t(building)); });
+}
+
+QByteArray artifact(int hero, int artifact) {
+    return bonus(3, [&](ByteWriter &out) {
+        out.u16(uint16_t(hero));
+        out.u16(uint16_t(artifact));
+    });
+}
+
+QByteArray scroll(int hero, int spell) {
+    return bonus(4, [&](ByteWriter &out) {
+        out.u16(uint16_t(hero));
+        out.u8(uint8_t(spell));
+    });
+}
+
+QByteArray primarySkill(int hero, int attack, int defence, int spellPower, int knowledge) {
+    return bonus(5, [&](ByteWriter &out) {
+        out.u16(uint16_t(hero));
+        out.u8(uint8_t(attack));
+        out.u8(uint8_t(defence));
+        out.u8(uint8_t(spellPower));
+        out.u8(uint8_t(knowledge));
+    });
+}
+
+QByteArray secondarySkill(int hero, int skill, int level) {
+    return bonus(6, [&](ByteWriter &out) {
+        out.u16(uint16_t(hero));
+        out.u8(uint8_t(skill));
+        out.u8(uint8_t(level));
+    });
+}
+
+QByteArray resource(int resource, int amount) {
+    return bonus(7, [&](ByteWriter &out) {
+        out.u8(uint8_t(resource));
+        out.i32(amount);
+    });
+}
+
+QByteArray bonuses(int player, const QVector<QByteArray> &bonuses) {
+    ByteWriter out;
+    out.u8(1);
+    out.u8(uint8_t(player));
+    out.u8(uint8_t(bonuses.size()));
+    for (const QByteArray &bonus : bonuses)
+        out.raw(bonus);
+    return out.data();
+}
+
+QByteArray crossovers(const QVector<QPair<int, int>> &entries) {
+    ByteWriter out;
+    out.u8(2);
+    out.u8(uint8_t(entries.size()));
+    for (const auto &entry : entries) {
+        out.u8(uint8_t(entry.first));
+        out.u8(uint8_t(entry.second));
+    }
+    return out.data();
+}
+
+QByteArray startingHeroes(const QVector<QPair<int, int>> &entries) {
+    ByteWriter out;
+    out.u8(3);
+    out.u8(uint8_t(entries.size()));
+    for (const auto &entry : entries) {
+        out.u8(uint8_t(entry.first));
+        out.u16(uint16_t(entry.second));
+    }
+    return out.data();
+}
+
+} // namespace DemoStartOptions
+
+namespace {
+
+using namespace DemoStartOptions;
+
+constexpr int RandomHero = 65535;
+constexpr int GeneratedHero = 65534;
+constexpr int MostPowerfulHero = 65533;
+
+// The demo's music list: table rows 0 to 15, the mod's names from 49.
+constexpr int ModMusic = 49;
+
+DemoPage page(int video, int music, const QString &text) {
+    DemoPage result;
+    result.video = video;
+    result.music = music;
+    result.text = text;
+    return result;
+}
+
+DemoScenario scenario(const QString &regionText, int regionColor, int difficulty) {
+    DemoScenario result;
+    result.regionText = regionText;
+    result.regionColor = regionColor;
+    result.difficulty = difficulty;
+    return result;
+}
+
+// Main sample: a campaign on the Marches map, one scenario per region, every kind of option.
+DemoCampaign marches(const DemoOptions &options, const QVector<DemoEmbeddedMap> &maps) {
+    const bool russian = options.language == QLatin1String("ru");
+    DemoCampaign campaign;
+    campaign.fileName = QStringLiteral("Marches.y6c");
+    campaign.campaignMap = 24;
+    campaign.name = russian ? QStringLiteral("Марки Вельдмарка") : QStringLiteral("The Marches");
+    campaign.description = QStringLiteral("Six regions of the Veldmark Marches \u2014 from the "
+                                          "Greywater Fens to the Kestrel Coast.\r\nWin them all.");
+    campaign.difficultySelectable = true;
+    campaign.music = ModMusic;
+
+    DemoScenario fens = scenario(QStringLiteral("The fens, where it all begins."), 0, 1);
+    fens.map = maps.value(0);
+    fens.prologues[0] = page(0, 0, QStringLiteral("Mist lies on the Greywater Fens."));
+    fens.epilogues[0] = page(3, 3, QStringLiteral("The fens are ours."));
+    fens.startOptions = bonuses(0, {spell(RandomHero, 15), creature(180, 151, 12), building(16)});
+
+    DemoScenario hollowmere = scenario(QStringLiteral("Hollowmere: the drowned town."), 1, 2);
+    hollowmere.map = maps.value(1);
+    hollowmere.prerequisites = {0};
+    hollowmere.prologues[0] = page(1, 1, QStringLiteral("Page one of three."));
+    hollowmere.prologues[1] = page(24, ModMusic + 1, QStringLiteral("Page two: Tarq rises."));
+    hollowmere.prologues[2] = page(5, 5, QString());
+    hollowmere.epilogues[0] = page(2, 2, QStringLiteral("The mere is still."));
+    hollowmere.epilogues[1] = page(25, ModMusic + 3, QStringLiteral("Homeward."));
+    hollowmere.heroKeeps = 0x1f;
+    hollowmere.artifactsKept = {0, 7, 148};
+    hollowmere.creaturesKept = {0, 13, 151, 156};
+    hollowmere.startOptions = bonuses(1, {artifact(GeneratedHero, 148), scroll(5, 20),
+                                          primarySkill(MostPowerfulHero, 2, 1, 0, 3)});
+
+    DemoScenario hills = scenario(QStringLiteral("Brannock Hills"), 2, 0);
+    hills.map = maps.value(2);
+    hills.prerequisites = {0};
+    hills.prologues[2] = page(7, 7, QStringLiteral("Only the third page is set."));
+    hills.heroKeeps = 0x05;
+    hills.startOptions =
+        bonuses(0, {secondarySkill(180, 28, 3), resource(6, 2500), resource(0, -500)});
+
+    DemoScenario reach = scenario(QStringLiteral("The Ashen Reach"), 3, 3);
+    reach.map = maps.value(3);
+    reach.prerequisites = {1, 2};
+    reach.epilogues[2] = page(4, 4, QStringLiteral("Ash and embers."));
+    reach.heroKeeps = 0;
+    reach.artifactsKept = {1, 2, 3};
+    reach.startOptions = crossovers({{0, 1}, {1, 2}, {0, 2}});
+
+    DemoScenario crossing = scenario(QStringLiteral("Tarq Crossing"), 4, 4);
+    crossing.map = maps.value(4);
+    crossing.prerequisites = {3};
+    crossing.startOptions = startingHeroes({{0, 181}, {0, 182}, {1, RandomHero}});
+
+    DemoScenario coast = scenario(QStringLiteral("Kestrel Coast: no map yet."), 7, 1);
+    coast.prerequisites = {4};
+    coast.prologues[0] = page(0, 0, QStringLiteral("To be written."));
+
+    campaign.scenarios = {fens, hollowmere, hills, reach, crossing, coast};
+    return campaign;
+}
+
+// A campaign without a map: a chain over a background picture. The prerequisites are the chain
+// the editor derives when saving: each scenario with a map requires the previous one with a map.
+DemoCampaign chain(const QVector<DemoEmbeddedMap> &maps, const DemoEmbeddedMap &uncompressed) {
+    DemoCampaign campaign;
+    campaign.fileName = QStringLiteral("Chain.y6c");
+    campaign.withMap = false;
+    campaign.background = 1;
+    campaign.scenarioCount = 4;
+    campaign.campaignMap = 24;
+    campaign.name = QStringLiteral("The Long Road");
+    campaign.description = QStringLiteral("Four scenarios, one after another.");
+    campaign.music = 6;
+
+    DemoScenario first = scenario(QString(), 2, 1);
+    first.map = maps.value(0);
+    first.prologues[0] = page(4, 6, QStringLiteral("The road starts here."));
+    first.startOptions = bonuses(0, {resource(2, 10)});
+
+    DemoScenario empty = scenario(QString(), 2, 1);
+    empty.epilogues[0] = page(0, 0, QString());
+
+    DemoScenario raw = scenario(QString(), 2, 2);
+    raw.map = uncompressed;
+    raw.prerequisites = {0};
+    raw.startOptions = crossovers({{0, 0}});
+
+    DemoScenario last = scenario(QString(), 2, 1);
+    last.map = maps.value(1);
+    last.prerequisites = {2};
+    last.epilogues[2] = page(3, 3, QStringLiteral("The end of the road."));
+    last.startOptions = startingHeroes({{0, 180}});
+
+    campaign.scenarios = {first, empty, raw, last};
+    return campaign;
+}
+
+// A campaign on the map of twelve regions: prerequisite sets of two bytes.
+DemoCampaign baronies(const QVector<DemoEmbeddedMap> &maps) {
+    DemoCampaign campaign;
+    campaign.fileName = QStringLiteral("Baronies.y6c");
+    campaign.campaignMap = 25;
+    campaign.forbidNewerVersions = true;
+    campaign.name = QStringLiteral("The Twelve Baronies");
+    campaign.description = QStringLiteral("Twelve baronies, four of them ready to play.");
+    campaign.music = ModMusic + 2;
+    const QStringList names = {
+        QStringLiteral("Aldermoor"),    QStringLiteral("Brightwell"), QStringLiteral("Corrin Vale"),
+        QStringLiteral("Dunmarrow"),    QStringLiteral("Elderfield"), QStringLiteral("Fallowdeep"),
+        QStringLiteral("Glimmerholt"),  QStringLiteral("Harrowgate"), QStringLiteral("Ironsedge"),
+        QStringLiteral("Jarrow Downs"), QStringLiteral("Kilnmere"),   QStringLiteral("Lowmarch")};
+    for (int r = 0; r < names.size(); ++r) {
+        DemoScenario barony = scenario(names[r], r % 8, r % 5);
+        if (r > 0)
+            barony.prerequisites = {r - 1};
+        campaign.scenarios.append(barony);
+    }
+    campaign.scenarios[0].map = maps.value(2);
+    campaign.scenarios[5].map = maps.value(3);
+    campaign.scenarios[9].map = maps.value(4);
+    campaign.scenarios[9].prerequisites = {0, 5, 8};
+    campaign.scenarios[11].map = maps.value(0);
+    campaign.scenarios[11].prerequisites = {9, 10};
+    campaign.scenarios[11].startOptions = bonuses(0, {building(7), creature(RandomHero, 121, 3)});
+    campaign.scenarios[11].epilogues[1] = page(9, 9, QStringLiteral("The baronies kneel."));
+    return campaign;
+}
+
+// The content of the older-format samples: only what format 5 can hold (one page slot each,
+// creature ids below 145 and artifact ids below 129), so that every format reads the same.
+DemoCampaign oldFormatContent(const QVector<DemoEmbeddedMap> &maps) {
+    DemoCampaign campaign;
+    campaign.campaignMap = 26;
+    campaign.name = QStringLiteral("Wyrmspine Pass");
+    campaign.description = QStringLiteral("An older campaign.");
+    campaign.music = 2;
+
+    DemoScenario gate = scenario(QStringLiteral("The gate"), 5, 1);
+    gate.map = maps.value(1);
+    gate.prologues[0] = page(6, 8, QStringLiteral("Snow on the pass."));
+    gate.creaturesKept = {0, 144};
+    gate.artifactsKept = {10, 128};
+    gate.startOptions = bonuses(0, {artifact(5, 128), resource(3, 7)});
+
+    DemoScenario ledge = scenario(QStringLiteral("The ledge"), 6, 2);
+    ledge.map = maps.value(2);
+    ledge.prerequisites = {0};
+    ledge.epilogues[0] = page(2, 0, QStringLiteral("Frost bites."));
+    ledge.heroKeeps = 0x1f;
+    ledge.startOptions = crossovers({{0, 0}});
+
+    DemoScenario throat = scenario(QStringLiteral("The throat"), 0, 4);
+    throat.prerequisites = {0, 1};
+
+    campaign.scenarios = {gate, ledge, throat};
+    return campaign;
+}
+
+DemoCampaign inFormat(DemoCampaign campaign, const QString &fileName, int version, int subversion) {
+    campaign.fileName = fileName;
+    campaign.version = version;
+    campaign.subversion = subversion;
+    return campaign;
+}
+
+} // namespace
+
+QVector<DemoCampaign> demoCampaigns(const DemoOptions &options,
+                                    const QVector<DemoEmbeddedMap> &maps) {
+    // The chain campaign also embeds one map stored uncompressed.
+    DemoEmbeddedMap uncompressed;
+    for (const DemoEmbeddedMap &map : maps) {
+        if (!map.stored.startsWith("\x1f\x8b")) {
+            uncompressed = map;
+            break;
+        }
+    }
+    const DemoCampaign old = oldFormatContent(maps);
+    return {marches(options, maps),
+            chain(maps, uncompressed),
+            baronies(maps),
+            inFormat(old, QStringLiteral("Format5.y6c"), 5, 0),
+            inFormat(old, QStringLiteral("Format6.y6c"), 6, 0),
+            inFormat(old, QStringLiteral("Format10Sub0.y6c"), 10, 0),
+            inFormat(old, QStringLiteral("Format10Sub1.y6c"), 10, 1),
+            inFormat(old, QStringLiteral("Format10Sub2.y6c"), 10, 2)};
+}

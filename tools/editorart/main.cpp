@@ -1,0 +1,65 @@
+// Draws the editor's own pictures at build time: the two splash pictures, the window icon and
+// the application icon for the desktop. Usage: tarq-editor-art OUTPUT_FOLDER VERSION
+
+#include "emblem.h"
+#include "icowriter.h"
+#include "splash.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <cstdio>
+
+namespace {
+
+QImage emblemImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    // Small icons need the emblem to fill the square; large ones get a little air.
+    const qreal margin = size <= 32 ? 0 : size * 0.03;
+    drawEmblem(painter, QRectF(margin, margin, size - 2 * margin, size - 2 * margin));
+    painter.end();
+    return image;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    // Text needs the font system; no screen is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: tarq-editor-art OUTPUT_FOLDER VERSION\n");
+        return 2;
+    }
+    const QDir folder(arguments[1]);
+    QDir().mkpath(folder.path());
+    const QString version = arguments[2];
+
+    const SplashTexts english{QStringLiteral("VELDMARK"), QStringLiteral("Tarq Campaign Editor"),
+                              QStringLiteral("Version %1").arg(version)};
+    const SplashTexts russian{QStringLiteral("VELDMARK"), QStringLiteral("Редактор кампаний Tarq"),
+                              QStringLiteral("Версия %1").arg(version)};
+    QList<QImage> iconImages;
+    for (int size : {16, 24, 32, 48, 64})
+        iconImages.append(emblemImage(size));
+
+    const bool written =
+        drawSplash(english).save(folder.filePath(QStringLiteral("tarq_vadoz_en.png"))) &&
+        drawSplash(russian).save(folder.filePath(QStringLiteral("tarq_vadoz_ru.png"))) &&
+        writeFile(folder.filePath(QStringLiteral("vadoz.ico")), icoFile(iconImages)) &&
+        emblemImage(256).save(folder.filePath(QStringLiteral("tarq-campaign-editor.png")));
+    if (!written) {
+        std::fprintf(stderr, "tarq-editor-art: cannot write into %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+    return 0;
+}

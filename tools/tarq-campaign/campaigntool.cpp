@@ -1,0 +1,101 @@
+#include "campaigntool.h"
+
+#include "campaign/campaignfile.h"
+#include "campaign/campaignjson.h"
+#include "campaign/cmpcampaign.h"
+#include "campaign/editorvalues.h"
+#include "campaign/mapexport.h"
+#include "campaign/mapheader.h"
+#include "campaign/mapheaderreader.h"
+#include "campaign/mapimport.h"
+#include "gamedata/messages.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+
+#include <cstdio>
+
+namespace CampaignTool {
+
+namespace {
+
+void printJson(const QJsonObject &json) {
+    const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    std::fflush(stdout);
+}
+
+void printError(const QString &text) {
+    std::fprintf(stderr, "tarq-campaign: %s\n", qPrintable(text));
+}
+
+// Loads a campaign; a file refused without a message of its own (data that end early) is
+// still reported, so that every refusal leaves a line on standard error.
+bool loadCampaign(const QString &path, CmpCampaign &campaign) {
+    if (CampaignFile::load(path, campaign))
+        return true;
+    printError(QStringLiteral("%1: the campaign cannot be read").arg(path));
+    return false;
+}
+
+} // namespace
+
+int info(const QString &campaignPath) {
+    CmpCampaign campaign;
+    if (!loadCampaign(campaignPath, campaign))
+        return Refused;
+    QJsonObject json = campaignJson(campaign);
+    json.insert(QStringLiteral("campaignFileVersion"), QStringLiteral("%1.%2.%3")
+                                                           .arg(campaignFileVersion.major)
+                                                           .arg(campaignFileVersion.minor)
+                                                           .arg(campaignFileVersion.patch));
+    printJson(json);
+    return Success;
+}
+
+int mapInfo(const QString &mapPath) {
+    QFile file(mapPath);
+    QByteArray map;
+    if (!file.open(QIODevice::ReadOnly) || !readUncompressedFile(mapPath, &map) || map.isEmpty()) {
+        Messages::warning(QCoreApplication::translate("CampaignTool", "Error"),
+                          QCoreApplication::translate("CampaignTool", "Cannot read file %1:\n%2.")
+                              .arg(mapPath, file.errorString()));
+        return Refused;
+    }
+    MapHeader header;
+    const int result = readMapHeader(map, false, &header);
+    if (result < 0) {
+        Messages::warning(QCoreApplication::translate("CampaignTool", "Error"),
+                          mapErrorMessage(result, QFileInfo(mapPath).fileName()));
+        return Refused;
+    }
+    printJson(mapHeaderJson(header));
+    return Success;
+}
+
+int resave(const QString &campaignPath, const QString &targetPath) {
+    CmpCampaign campaign;
+    if (!loadCampaign(campaignPath, campaign))
+        return Refused;
+    return CampaignFile::save(campaign, targetPath) ? Success : Refused;
+}
+
+int exportMaps(const QString &campaignPath, const QString &folder) {
+    CmpCampaign campaign;
+    if (!loadCampaign(campaignPath, campaign))
+        return Refused;
+    if (!QDir().mkpath(folder)) {
+        printError(QStringLiteral("%1: cannot create the folder").arg(folder));
+        return Refused;
+    }
+    QStringList failed;
+    for (const QString &path : exportScenarioMaps(campaign, folder, &failed))
+        std::printf("%s\n", qPrintable(QDir::toNativeSeparators(path)));
+    for (const QString &path : failed)
+        printError(QStringLiteral("%1: cannot write the map").arg(path));
+    return failed.isEmpty() ? Success : Refused;
+}
+
+} // namespace CampaignTool
