@@ -11,7 +11,7 @@ namespace {
 // claims more is not a zlib stream of that length, and its size is not trusted.
 constexpr uint64_t maximumInflationRatio = 1040;
 // No picture or table of the game comes near this; a larger size is a damaged record.
-constexpr uint64_t maximumEntrySize = 256 * 1024 * 1024;
+constexpr uint64_t maximumEntrySize = 32 * 1024 * 1024;
 
 int nameLength(const char *field) {
     int length = 0;
@@ -42,20 +42,25 @@ bool LodArchive::read(const QString &filePath) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     path = filePath;
+    readFrom(file);
+    return true;
+}
+
+void LodArchive::readFrom(QIODevice &file) {
     directory = LodDirectory();
     const QByteArray header = file.read(headerSize);
     magic = header.left(4);
     // The magic is the text before the first zero byte.
     if (QByteArray(magic.constData(), int(qstrnlen(magic.constData(), uint(magic.size())))) !=
         "LOD")
-        return true;
+        return;
     if (header.size() < headerSize)
-        return true;
+        return;
     kind = qFromLittleEndian<uint32_t>(header.constData() + 4);
     entryCount = qFromLittleEndian<int32_t>(header.constData() + 8);
     reserved = header.mid(12, 80);
     if (entryCount < 1)
-        return true;
+        return;
 
     // The directory is read in one piece, never more than the file holds.
     const uint64_t fileSize = uint64_t(file.size());
@@ -81,12 +86,17 @@ bool LodArchive::read(const QString &filePath) {
         items.append({entry.name.toLower(), entry});
     }
     directory = LodDirectory(std::move(items));
-    return true;
 }
 
 QByteArray LodArchive::readData(const LodEntry &entry) const {
     QFile file(path);
-    if (entry.size > maximumEntrySize || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return readData(file, entry);
+}
+
+QByteArray LodArchive::readData(QIODevice &file, const LodEntry &entry) {
+    if (entry.size > maximumEntrySize)
         return QByteArray();
     // The size was checked against the file when the directory was read; should the file have
     // shrunk since, the bytes it no longer holds stay zero.
@@ -97,7 +107,8 @@ QByteArray LodArchive::readData(const LodEntry &entry) const {
         file.read(result.data(), entry.size);
         return result;
     }
-    const QByteArray packed = file.read(entry.packedSize);
+    const QByteArray packed =
+        file.read(qMin<qint64>(entry.packedSize, qMax<qint64>(0, file.size() - entry.offset)));
     uLongf unpackedSize = entry.size;
     // A corrupt stream leaves the rest of the result zero.
     uncompress(reinterpret_cast<Bytef *>(result.data()), &unpackedSize,

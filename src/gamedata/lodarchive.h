@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+class QIODevice;
+
 // One .lod archive found at start-up: its header as read and the directory of its picture and
 // text entries. The file is reopened for every read; nothing is held open.
 struct LodArchive {
@@ -25,8 +27,11 @@ struct LodArchive {
     // with an empty directory. Records that promise more bytes than the file holds are left
     // out: their data could not be read.
     bool read(const QString &filePath);
+    // The same from an open device (the archive's bytes from position 0).
+    void readFrom(QIODevice &device);
 
     // The entry's bytes, unpacked, exactly entry.size long; bytes the file no longer holds or
     // that do not inflate read as zero. Null when the file cannot be opened.
     QByteArray readData(const LodEntry &entry) const;
+    static QByteArray readData(QIODevice &device, const LodEntry &entry);
 };
