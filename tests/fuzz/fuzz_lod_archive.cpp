@@ -1,18 +1,33 @@
-#include "fuzzsupport.h"
+// A .lod archive of arbitrary bytes: its directory, every entry it lists, and those entries read
+// as text tables, lists and campaign map scripts.
+
+#include "gamedata/campaignmapscript.h"
 #include "gamedata/lodarchive.h"
+#include "gamedata/lodarchiveset.h"
+#include "gamedata/texttable.h"
+
+#include <QBuffer>
+#include <QTextCodec>
 
 #include <cstddef>
 #include <cstdint>
 
-// The directory of one archive, then every entry it lists, read back from the file.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    const QString path = scratchFile(QStringLiteral(".lod"), data, size);
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), int(size));
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
     LodArchive archive;
-    if (!archive.read(path))
-        return 0;
-    for (const LodEntry &entry : archive.directory) {
-        if (entry.size <= 64 * 1024 * 1024 / 4) // keep each run well under the memory limit
-            archive.readData(entry);
+    archive.readFrom(device);
+    static QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
+    for (const QString &key : archive.directory.keys()) {
+        const QByteArray entry = LodArchive::readData(device, archive.directory.value(key));
+        for (const QString &line : splitTableText(entry, codec)) {
+            if (!isBlankLine(line))
+                splitCells(line);
+        }
+        tokenizeList(entry);
+        CampaignMapDef map;
+        readCampaignMapScript(codec->toUnicode(entry), map);
     }
     return 0;
 }
