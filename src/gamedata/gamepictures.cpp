@@ -1,5 +1,7 @@
 #include "gamedata/gamepictures.h"
 
+#include "gamedata/lodarchiveset.h"
+
 #include <QtEndian>
 
 #include <cstring>
@@ -118,10 +120,10 @@ void setPictureEntryFetcher(PictureEntryFetcher fetcher) {
     entryFetcher() = std::move(fetcher);
 }
 
-QByteArray fetchPictureEntry(const QString &name) {
+std::optional<QByteArray> fetchPictureEntry(const QString &name) {
     if (entryFetcher())
         return entryFetcher()(name);
-    return QByteArray();
+    return findLodEntry(name);
 }
 
 QImage decodeTransparentPictureBytes(const QByteArray &bytes) {
@@ -172,15 +174,15 @@ QImage decodeTrueColorPicture(const QByteArray &bytes) {
 }
 
 QImage decodeTransparentPicture(const QString &name) {
-    const QByteArray bytes = fetchPictureEntry(name);
-    if (bytes.isNull())
+    const std::optional<QByteArray> bytes = fetchPictureEntry(name);
+    if (!bytes)
         return QImage();
-    return decodeTransparentPictureBytes(bytes);
+    return decodeTransparentPictureBytes(*bytes);
 }
 
 QImage decodeOpaquePicture(const QString &name) {
-    const QByteArray bytes = fetchPictureEntry(name);
-    if (bytes.isNull())
+    const std::optional<QByteArray> bytes = fetchPictureEntry(name);
+    if (!bytes)
         return QImage();
-    return decodeOpaquePictureBytes(bytes);
+    return decodeOpaquePictureBytes(*bytes);
 }
