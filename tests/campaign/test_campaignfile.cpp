@@ -54,7 +54,7 @@ private slots:
     void initTestCase() {
         QVERIFY(demo.isValid() && scratch.isValid());
         mapsFolder = sampleCampaignFolder(demo);
-        catalogue = sampleCampaignCatalogue();
+        catalogue = demoGameCatalogue(demo.path());
         QVERIFY(sampleCampaignFiles(mapsFolder).size() >= 8);
     }
 

@@ -89,7 +89,7 @@ private slots:
     void initTestCase() {
         QVERIFY(demo.isValid() && scratch.isValid());
         mapsFolder = sampleCampaignFolder(demo);
-        catalogue = sampleCampaignCatalogue();
+        catalogue = demoGameCatalogue(demo.path());
         marches = splitCampaignFile(readWholeFile(mapsFolder + "/Marches.y6c"));
         chain = splitCampaignFile(readWholeFile(mapsFolder + "/Chain.y6c"));
         QVERIFY(marches.content.size() > 100 && marches.maps.size() > 100);
