@@ -6,6 +6,7 @@
 #include "app/unixsignals.h"
 #include "gamedata/gamecataloguebuilder.h"
 #include "gamedata/gamefolder.h"
+#include "gamedata/imagecache.h"
 #include "gamedata/messages.h"
 #include "gamedata/moddatafile.h"
 #include "gamedata/settingsfile.h"
@@ -117,6 +118,7 @@ int runEditor(int argc, char *argv[]) {
     fixWorkingDirectory();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
     QApplication::setEffectEnabled(Qt::UI_AnimateCombo, false);
+    imageCache(); // created empty here, lives for the whole run
 
     SettingsFile &settings = sharedSettings();
     readSettingsFile(settings);
@@ -133,6 +135,7 @@ int runEditor(int argc, char *argv[]) {
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
+        imageCache().preloadOpaquePicture(QStringLiteral("cmpdash.pcx"));
         quitEventLoopOnTerminationSignals();
         QApplication::exec();
     }

@@ -33,6 +33,9 @@ struct CmpBonus {
     }
 };
 
+// Carried by data-driven tests and item data as a whole bonus.
+Q_DECLARE_METATYPE(CmpBonus)
+
 // Equal when both types are the same known type and the records of that type are equal field
 // by field; bonuses of unknown types are never equal, not even to themselves.
 bool operator==(const CmpBonus &a, const CmpBonus &b);

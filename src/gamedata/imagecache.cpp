@@ -1,0 +1,48 @@
+#include "gamedata/imagecache.h"
+
+#include "gamedata/gamepictures.h"
+
+#include <QDebug>
+
+QImage ImageCache::transparentPicture(const QString &name) {
+    const auto found = transparentPictures.constFind(name);
+    if (found != transparentPictures.constEnd()) {
+        qDebug() << "result found " << found->size();
+        return *found;
+    }
+    const QImage image = decodeTransparentPicture(name);
+    transparentPictures.insert(name, image);
+    return image;
+}
+
+void ImageCache::preloadOpaquePicture(const QString &name) {
+    if (!opaquePictures.contains(name))
+        opaquePictures.insert(name, decodeOpaquePicture(name));
+}
+
+std::optional<QImage> ImageCache::findComposed2(quint32 a, quint32 b) const {
+    const auto found = composedPictures2.constFind(ComposedKey2{a, b});
+    if (found == composedPictures2.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+std::optional<QImage> ImageCache::findComposed4(quint32 a, quint32 b, quint32 c, quint32 d) const {
+    const auto found = composedPictures4.constFind(ComposedKey4{a, b, c, d});
+    if (found == composedPictures4.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+void ImageCache::storeComposed2(quint32 a, quint32 b, const QImage &image) {
+    composedPictures2.insert(ComposedKey2{a, b}, image);
+}
+
+void ImageCache::storeComposed4(quint32 a, quint32 b, quint32 c, quint32 d, const QImage &image) {
+    composedPictures4.insert(ComposedKey4{a, b, c, d}, image);
+}
+
+ImageCache &imageCache() {
+    static ImageCache cache;
+    return cache;
+}
