@@ -12,6 +12,7 @@
 #include "gamedata/settingsfile.h"
 #include "gamedata/textcodec.h"
 #include "gamedata/tstream.h"
+#include "sound/musicplayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -130,8 +131,11 @@ int runEditor(int argc, char *argv[]) {
     chooseTextCodec(settings, language);
     setGameCatalogue(buildGameCatalogue(textCodec()));
 
+    std::unique_ptr<MusicPlayer> player;
     {
         MainWindow window;
+        player = std::make_unique<MusicPlayer>();
+        player->initMusicPlayer();
         window.openFromCommandLine(arguments);
         QCoreApplication::processEvents();
         window.show();
@@ -142,5 +146,6 @@ int runEditor(int argc, char *argv[]) {
 
     settings.save(); // silently not written when the file cannot be written
     modRecords().clear();
+    player.reset();
     return 0;
 }

@@ -1,0 +1,130 @@
+// Real playback of the demo game's MP3 files through SDL2_mixer. CTest runs it with
+// SDL_AUDIODRIVER=dummy, which consumes the sound at its real pace without a sound card.
+#include "demogamefixture.h"
+#include "gamedata/gamefolder.h"
+#include "messagerecorder.h"
+#include "sound/musicplayer.h"
+
+#define SDL_MAIN_HANDLED
+#include <SDL_mixer.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+bool musicPlaying() {
+    return Mix_PlayingMusic() != 0 && Mix_PausedMusic() == 0;
+}
+
+// Seconds into the music SDL_mixer is playing; -1 when none.
+double musicPosition() {
+    return Mix_GetMusicPosition(nullptr);
+}
+
+} // namespace
+
+class MusicPlaybackTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir game;
+    MessageRecorder recorder;
+    std::unique_ptr<MusicPlayer> player;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(game.isValid());
+        QString error;
+        QVERIFY2(makeDemoGame(game.path(), {QStringLiteral("--with-music")}, &error),
+                 qPrintable(error));
+        setGameFolder(game.path());
+        QFile broken(game.filePath(QStringLiteral("MP3/broken.mp3")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write(QByteArray(4096, 'x'));
+        broken.close();
+
+        player = std::make_unique<MusicPlayer>();
+        player->initMusicPlayer();
+        QCOMPARE(recorder.lines(), QStringList());
+    }
+
+    void cleanup() {
+        player->closeMusicStream();
+        QCOMPARE(recorder.lines(), QStringList());
+    }
+
+    void playPauseAndPlayAgainRestarts() {
+        player->playMusic(QStringLiteral("cmp_sea.mp3"), 0);
+        QVERIFY(player->isStreamOpen());
+        QVERIFY(musicPlaying());
+        QTRY_VERIFY(musicPosition() > 0.5);
+
+        player->pauseMusic();
+        QVERIFY(player->isStreamOpen());
+        QVERIFY(Mix_PausedMusic());
+        const double pausedAt = musicPosition();
+
+        player->playMusic(QStringLiteral("cmp_sea.mp3"), 0);
+        QVERIFY(musicPlaying());
+        QVERIFY2(musicPosition() < pausedAt, "play after pause starts from the beginning");
+    }
+
+    void anotherStartReplacesTheStream() {
+        player->playMusic(QStringLiteral("cmp_forest.mp3"), 0);
+        QTRY_VERIFY(musicPosition() > 0.5);
+        const double firstAt = musicPosition();
+        // A name with spaces and quotes reaches the library intact.
+        player->playMusic(QStringLiteral("Tarq \"Night\" Watch.mp3"), 0);
+        QVERIFY(player->isStreamOpen());
+        QVERIFY(musicPlaying());
+        QVERIFY(musicPosition() < firstAt);
+    }
+
+    void nothingPlaysSilently_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << "no such tune.mp3";
+        QTest::newRow("not music") << "broken.mp3";
+    }
+
+    void nothingPlaysSilently() {
+        QFETCH(QString, path);
+        player->playMusic(QStringLiteral("cmp_march.mp3"), 0);
+        QVERIFY(musicPlaying());
+        player->playMusic(path, 0);
+        QVERIFY(!player->isStreamOpen());
+        QVERIFY(!Mix_PlayingMusic());
+    }
+
+    void closeForgetsTheStream() {
+        player->playMusic(QStringLiteral("cmp_dawn.mp3"), 0);
+        player->closeMusicStream();
+        QVERIFY(!player->isStreamOpen());
+        QVERIFY(!Mix_PlayingMusic());
+        player->pauseMusic();
+        player->closeMusicStream();
+        QVERIFY(!Mix_PlayingMusic());
+    }
+
+    void loopCountOnePlaysOnce() {
+        player->playMusic(QStringLiteral("cmp_tower.mp3"), 1);
+        QVERIFY(musicPlaying());
+        QTRY_VERIFY_WITH_TIMEOUT(!Mix_PlayingMusic(), 20000);
+        QVERIFY(player->isStreamOpen()); // played to its end, still open until closed
+    }
+
+    void loopCountZeroRepeats() {
+        player->playMusic(QStringLiteral("cmp_swamp.mp3"), 0);
+        const double duration = Mix_MusicDuration(nullptr);
+        QVERIFY(duration > 1.0);
+        QTRY_VERIFY_WITH_TIMEOUT(musicPosition() > duration - 0.8, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(musicPosition() >= 0 && musicPosition() < 1.0, 20000);
+        QVERIFY(musicPlaying());
+    }
+
+    void cleanupTestCase() { player.reset(); }
+};
+
+QTEST_GUILESS_MAIN(MusicPlaybackTest)
+#include "test_musicplayback.moc"
