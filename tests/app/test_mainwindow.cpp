@@ -517,6 +517,13 @@ void TestMainWindow::resizeRule() {
     window.resize(initial.width() - 6, initial.height() + 20);
     QTRY_COMPARE(stack->size(), QSize(450, 600));
     QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    // Back from maximised, the window takes its first size again.
+    window.showMaximized();
+    QTRY_VERIFY(window.isMaximized());
+    window.showNormal();
+    QTRY_COMPARE(window.size(), initial);
+    QCOMPARE(stack->size(), QSize(456, 600));
 }
 
 void TestMainWindow::editorOpensCommandLineFile() {
