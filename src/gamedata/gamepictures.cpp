@@ -6,9 +6,10 @@
 
 namespace {
 
-// Game pictures are at most a few screens large; anything beyond this is a corrupt header.
-constexpr quint64 maxPictureSide = 16384;
-constexpr quint64 maxPicturePixels = 4096 * 4096;
+// Game pictures are at most a few screens large; anything beyond this is a corrupt header. The
+// pixel limit keeps a decoded picture (and the zero padding of a cut entry) to a few tens of MB.
+constexpr quint64 maxPictureSide = 4096;
+constexpr quint64 maxPicturePixels = 2048 * 2048;
 
 constexpr int palettedHeaderSize = 12;
 constexpr int paletteSize = 256 * 3;

@@ -4,10 +4,12 @@
 #include "campaign/mapheaderreader.h"
 #include "campaign/mapimport.h"
 #include "demogamefixture.h"
+#include "gamedata/textcodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QtEndian>
 #include <QtTest>
 
@@ -143,6 +145,7 @@ private slots:
         row("HollowmereCrossing.y6m", false, 21, 0, 1, 36, "Hollowmere Crossing", "keep");
         row("GreywaterFens.y6m", true, 28, 0, 1, 72, "Greywater Fens", "keep");
         row("BrannockHills.y6m", true, 30, 0, 1, 108, "Brannock Hills", "keep");
+        row("AshenReach.y6m", true, 32, 8, 1, 108, "The Ashen Reach", "1.7.3");
         row("KestrelCoast.y6m", true, 32, 0, 1, 72, "Kestrel Coast", "0.0.0");
         row("Saltmarrow.y6m", false, 32, 1, 1, 36, "Saltmarrow", "0.0.0");
         row("GullRock.y6m", true, 32, 2, 1, 36, "Gull Rock", "0.0.0");
@@ -476,6 +479,18 @@ private slots:
         QVERIFY(readMapHeader(size.data, false, &header) > 0);
     }
 
+    void textsUseTheFileCodec() {
+        QTextCodec *before = textCodec();
+        setTextCodec(QTextCodec::codecForName("Windows-1252"));
+        Bytes map;
+        map.u32(28).u8(1).u32(36).u8(0).text("Caf\xe9").text("\x80");
+        MapHeader header;
+        QCOMPARE(readMapHeader(map.data, false, &header), 36);
+        QCOMPARE(header.name, QStringLiteral("Caf\u00e9"));
+        QCOMPARE(header.description, QStringLiteral("\u20ac"));
+        setTextCodec(before);
+    }
+
     void importKeepsTheStoredBytes_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("result");
@@ -523,6 +538,27 @@ private slots:
         CmpScenario scenario;
         QCOMPARE(importMap(scenario, empty), 0);
         QVERIFY(!scenario.hasMap());
+
+        QFile damaged(dir.filePath(QStringLiteral("damaged.y6m")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xff\xff\xff\xff", 14));
+        damaged.close();
+        QVERIFY(damaged.open(QIODevice::ReadOnly));
+        QCOMPARE(importMap(scenario, damaged), 0);
+        QVERIFY(!scenario.hasMap() && scenario.mapData.isEmpty());
+
+        // A compressed map cut short still has its header: it is imported as it is stored.
+        QFile whole(gameDir.filePath(QStringLiteral("Maps/TarqCrossing.y6m")));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray half = whole.readAll().left(int(whole.size() / 2));
+        QFile cut(dir.filePath(QStringLiteral("cut.y6m")));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(half);
+        cut.close();
+        QVERIFY(cut.open(QIODevice::ReadOnly));
+        QCOMPARE(importMap(scenario, cut), 1);
+        QCOMPARE(scenario.mapData, half);
+        QCOMPARE(scenario.mapHeader->name, QStringLiteral("Tarq Crossing"));
 
         QFile gone(dir.filePath(QStringLiteral("gone.y6m")));
         QCOMPARE(importMap(scenario, gone), 0);

@@ -232,6 +232,32 @@ DemoMap kestrelCoast() {
     return map;
 }
 
+DemoMap ashenReach() {
+    DemoMap map;
+    map.fileName = QStringLiteral("AshenReach.y6m");
+    map.format = 32;
+    map.subversion = 8;
+    map.size = 108;
+    map.name = "The Ashen Reach";
+    map.description = "Where the fire mountains burned the forests, the ash lords build their "
+                      "towers. Break their hold before the next eruption.";
+    map.difficulty = 4;
+    map.levelLimit = 25;
+    map.players[0] = human(9, true, {{140, ""}, {141, "Ember"}, {142, ""}});
+    map.players[1] = human(10, true, {{150, "Warden Hale"}});
+    map.players[2] = computer(3, {{52, ""}});
+    map.players[3] = computer(2, {{36, "Ashlord Veyne"}});
+    map.players[4] = townless(true, {{9, "Scout Pim"}});
+    map.victoryCondition = victory(5, position(54, 54, 0));
+    map.lossCondition = loss(255, QByteArray());
+    map.teamCount = 2;
+    const uint8_t teams[8] = {0, 0, 1, 1, 0, 1, 1, 1};
+    std::copy(teams, teams + 8, map.teams);
+    map.customHeroes = {{141, 141, "Ember", 0x01}};
+    placeTowns(map);
+    return map;
+}
+
 DemoMap modSubversion(const QString &fileName, uint32_t subversion, bool compressed,
                       const QByteArray &name, const QByteArray &description) {
     DemoMap map;
@@ -282,6 +308,7 @@ QVector<DemoMap> demoMaps() {
         brannockHills(),
         tarqCrossing(),
         kestrelCoast(),
+        ashenReach(),
         modSubversion(QStringLiteral("Saltmarrow.y6m"), 1, false, "Saltmarrow",
                       "Salt pans and smugglers."),
         modSubversion(QStringLiteral("GullRock.y6m"), 2, true, "Gull Rock",

@@ -1,0 +1,39 @@
+#include "demogamefixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The sample maps are fixtures of byte-exact tests elsewhere, so two runs of the generator must
+// write the same bytes.
+class TestDemoMaps : public QObject {
+    Q_OBJECT
+
+private slots:
+    void mapsAreReproducible() {
+        QTemporaryDir first;
+        QTemporaryDir second;
+        QString error;
+        QVERIFY2(makeDemoGame(first.path(), {}, &error), qPrintable(error));
+        QVERIFY2(makeDemoGame(second.path(), {}, &error), qPrintable(error));
+        const QStringList maps =
+            QDir(first.filePath(QStringLiteral("Maps"))).entryList({QStringLiteral("*.y6m")});
+        QVERIFY(maps.size() >= 15);
+        int compressed = 0;
+        for (const QString &name : maps) {
+            QFile a(first.filePath(QStringLiteral("Maps/") + name));
+            QFile b(second.filePath(QStringLiteral("Maps/") + name));
+            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+            const QByteArray bytes = a.readAll();
+            QVERIFY2(bytes == b.readAll(), qPrintable(name));
+            QVERIFY2(bytes.size() > 1000, qPrintable(name));
+            if (bytes.startsWith("\x1f\x8b"))
+                ++compressed;
+        }
+        QVERIFY(compressed > 0 && compressed < maps.size());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDemoMaps)
+#include "test_demomaps.moc"
