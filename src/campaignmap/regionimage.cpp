@@ -141,6 +141,11 @@ QImage composeRegionImage(int colour, int campaignMap, int region, int state, co
                         empty ? emptyAlpha : solidAlpha};
     const CampaignRegionDef &definition = campaignRegionDefinition(campaignMap, region);
 
+    const int width = result.width();
+    const int borderWidth = borderRows.width();
+    const int glowWidth = glowRows.width();
+    const int dashWidth = empty ? dash.width() : 1;
+    const int firstDashColumn = empty ? wrap(definition.x, dashWidth) : 0;
     for (int r = 0; r < result.height(); ++r) {
         auto *out = reinterpret_cast<QRgb *>(result.scanLine(r));
         const QRgb *borderRow = borderRows.row(r);
@@ -148,13 +153,14 @@ QImage composeRegionImage(int colour, int campaignMap, int region, int state, co
         const QRgb *dashRow = empty ? reinterpret_cast<const QRgb *>(
                                           dash.constScanLine(wrap(definition.y + r, dash.height())))
                                     : nullptr;
-        for (int k = 0; k < result.width(); ++k) {
+        int dashColumn = firstDashColumn;
+        for (int k = 0; k < width;
+             ++k, dashColumn = dashColumn + 1 == dashWidth ? 0 : dashColumn + 1) {
             if (qAlpha(out[k]) == 0)
                 continue; // outside the region's shape
-            const QRgb borderPixel = pixelAt(borderRow, k, borderRows.width());
-            const QRgb glowPixel = pixelAt(glowRow, k, glowRows.width());
-            out[k] = empty ? emptyRegionPixel(base, glowPixel, borderPixel,
-                                              dashRow[wrap(definition.x + k, dash.width())])
+            const QRgb borderPixel = pixelAt(borderRow, k, borderWidth);
+            const QRgb glowPixel = pixelAt(glowRow, k, glowWidth);
+            out[k] = empty ? emptyRegionPixel(base, glowPixel, borderPixel, dashRow[dashColumn])
                            : solidRegionPixel(base, state, glowPixel, borderPixel);
         }
     }
