@@ -10,6 +10,7 @@
 #include "campaignmap/campaignregionitem.h"
 #include "campaignmap/mapbrowser.h"
 #include "campaignmap/myqgraphicsview.h"
+#include "dialogs/about/aboutvadoz.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -198,7 +199,7 @@ void MainWindow::connectActions() {
     }
     // Their dialogs are not part of the editor yet.
     for (QAction *action : {ui->campaignProperties, ui->scenarioProperties, ui->actionConvertCmp,
-                            ui->actionExport_Texts, ui->actionImport_Texts, ui->actionAbout})
+                            ui->actionExport_Texts, ui->actionImport_Texts})
         action->setEnabled(false);
 }
 
@@ -443,7 +444,10 @@ void MainWindow::importTexts() {}
 
 void MainWindow::openConvertCampaign() {}
 
-void MainWindow::about() {}
+void MainWindow::about() {
+    AboutVadOz box(this);
+    box.exec();
+}
 
 void MainWindow::replaceCampaign(CmpCampaign changed, bool markModified) {
     openCampaign = std::move(changed);
