@@ -151,8 +151,8 @@ int main(int argc, char *argv[]) {
     }
     std::fprintf(stderr, "largest demo map: %s (%lld bytes)\n",
                  qPrintable(QFileInfo(demoMap).fileName()), QFileInfo(demoMap).size());
-    std::fprintf(stderr, "large campaign: %d scenarios, maps of %lld bytes\n",
-                 campaign.scenarios.size(), QFileInfo(largeMap).size());
+    std::fprintf(stderr, "large campaign: %d of %d scenarios with maps of %lld bytes\n",
+                 largeCampaignScenarios, campaign.scenarios.size(), QFileInfo(largeMap).size());
 
     printFigure("map import",
                 medianMs(21,
