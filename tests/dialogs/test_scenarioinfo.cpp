@@ -121,6 +121,8 @@ private slots:
             QCOMPARE(tabs->tabText(tab), titles[tab]);
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(tabs->isTabEnabled(0));
+        for (int tab = 1; tab < tabs->count(); ++tab)
+            QVERIFY(!tabs->isTabEnabled(tab)); // pages still to come hold their place
         QVERIFY(tabs->widget(0)->findChild<QWidget *>(QStringLiteral("regionColorCombobox")));
 
         // The list starts on the selected scenario, labelled by region and map file.
