@@ -11,6 +11,7 @@
 #include "campaignmap/mapbrowser.h"
 #include "campaignmap/myqgraphicsview.h"
 #include "dialogs/about/aboutvadoz.h"
+#include "dialogs/scenario/scenarioinfo.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -198,8 +199,8 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
     // Their dialogs are not part of the editor yet.
-    for (QAction *action : {ui->campaignProperties, ui->scenarioProperties, ui->actionConvertCmp,
-                            ui->actionExport_Texts, ui->actionImport_Texts})
+    for (QAction *action : {ui->campaignProperties, ui->actionConvertCmp, ui->actionExport_Texts,
+                            ui->actionImport_Texts})
         action->setEnabled(false);
 }
 
@@ -436,7 +437,20 @@ void MainWindow::openRecentFile() {
 
 void MainWindow::openCampaignProperties() {}
 
-void MainWindow::openScenarioProperties() {}
+// The window edits a copy; only OK hands it back, and only reported changes mark the campaign.
+void MainWindow::openScenarioProperties() {
+    if (openCampaign.scenarios.isEmpty())
+        return;
+    ScenarioInfo window(this, openCampaign, currentCampaignMap, selectedRegion);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    const bool changed = window.commitAll() || window.scenariosModified();
+    selectedRegion = window.currentScenarioIndex();
+    CmpCampaign edited = window.campaign();
+    edited.scenarioCount = edited.scenarios.size();
+    updateRegionItems(edited);
+    replaceCampaign(std::move(edited), changed);
+}
 
 void MainWindow::exportTexts() {}
 
