@@ -6,6 +6,7 @@
 #include "campaign/campaignfile.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
+#include "dialogs/about/aboutvadoz.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -201,7 +202,7 @@ void MainWindow::connectActions() {
     }
     // Their dialogs are not part of the editor yet.
     for (QAction *action : {ui->campaignProperties, ui->scenarioProperties, ui->actionConvertCmp,
-                            ui->actionExport_Texts, ui->actionImport_Texts, ui->actionAbout})
+                            ui->actionExport_Texts, ui->actionImport_Texts})
         action->setEnabled(false);
 }
 
@@ -437,7 +438,10 @@ void MainWindow::importTexts() {}
 
 void MainWindow::openConvertCampaign() {}
 
-void MainWindow::about() {}
+void MainWindow::about() {
+    AboutVadOz box(this);
+    box.exec();
+}
 
 void MainWindow::replaceCampaign(CmpCampaign changed, bool markModified) {
     openCampaign = std::move(changed);
