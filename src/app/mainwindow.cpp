@@ -7,6 +7,7 @@
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
 #include "dialogs/about/aboutvadoz.h"
+#include "dialogs/scenario/scenarioinfo.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -201,8 +202,8 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
     // Their dialogs are not part of the editor yet.
-    for (QAction *action : {ui->campaignProperties, ui->scenarioProperties, ui->actionConvertCmp,
-                            ui->actionExport_Texts, ui->actionImport_Texts})
+    for (QAction *action : {ui->campaignProperties, ui->actionConvertCmp, ui->actionExport_Texts,
+                            ui->actionImport_Texts})
         action->setEnabled(false);
 }
 
@@ -233,6 +234,10 @@ void MainWindow::showSelectedRegionName() {
 // The campaign map view fills its scene here once it is part of the editor; until then the
 // placeholder page stays empty.
 void MainWindow::rebuildCampaignMap() {}
+
+// The region items of the map view take their scenarios' colours and map marks here once the
+// map view is part of the editor.
+void MainWindow::updateRegionItems() {}
 
 void MainWindow::updateRecentFileActions() {
     const QStringList files = storedRecentFiles();
@@ -430,7 +435,20 @@ void MainWindow::openRecentFile() {
 
 void MainWindow::openCampaignProperties() {}
 
-void MainWindow::openScenarioProperties() {}
+// The window edits a copy; only OK hands it back, and only reported changes mark the campaign.
+void MainWindow::openScenarioProperties() {
+    if (openCampaign.scenarios.isEmpty())
+        return;
+    ScenarioInfo window(this, openCampaign, currentCampaignMap, selectedRegion);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    const bool changed = window.commitAll() || window.scenariosModified();
+    selectedRegion = window.currentScenarioIndex();
+    CmpCampaign edited = window.campaign();
+    edited.scenarioCount = edited.scenarios.size();
+    replaceCampaign(std::move(edited), changed);
+    updateRegionItems();
+}
 
 void MainWindow::exportTexts() {}
 

@@ -43,6 +43,8 @@ public:
     void showSelectedRegionName();
     // Fills the campaign map view from the campaign.
     void rebuildCampaignMap();
+    // Brings the region items in line with the campaign's scenarios after the scenario window.
+    void updateRegionItems();
     void updateRecentFileActions();
 
     const CmpCampaign &campaign() const { return openCampaign; }
