@@ -525,6 +525,21 @@ private slots:
         // The copy is edited, never the campaign the window was opened on.
         QVERIFY(!campaign.scenarios[index].prologues[0]);
         QVERIFY(!window.commitAll());
+
+        // An unsaved edit moves down the list with its scenario.
+        QVERIFY(index + 1 < campaign.scenarios.size());
+        const CmpPrologueRef neighbour = window.campaign().scenarios[index + 1].prologues[0];
+        tabs->setCurrentIndex(1);
+        auto *text = prologue->findChild<QTextEdit *>(QStringLiteral("textEdit"));
+        text->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text, QStringLiteral(" again"));
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("downBtn")),
+                          Qt::LeftButton);
+        QCOMPARE(window.currentScenarioIndex(), index + 1);
+        window.commitAll();
+        QCOMPARE(window.campaign().scenarios[index + 1].prologues[0]->text,
+                 QStringLiteral("Before the march again"));
+        QCOMPARE(window.campaign().scenarios[index].prologues[0], neighbour);
     }
 
     // Pages written through the page survive a save and a load of a sample campaign, and the
