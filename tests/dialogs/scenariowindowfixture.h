@@ -7,6 +7,7 @@
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
 #include "gamedata/gamecatalogue.h"
+#include "gamedata/gamepictures.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -20,10 +21,21 @@
 constexpr int testCampaignMap = 24;
 constexpr int testRegionCount = 6;
 
-// Campaign map 24 with six regions "Region 0" to "Region 5", eight colours and five
-// difficulties "Level 0" to "Level 4".
+// Campaign map 24 with six regions "Region 0" to "Region 5", eight colours, five difficulties
+// "Level 0" to "Level 4", and one video and one music for the prologue pages; the video's
+// picture is served instead of the archives' entries.
 inline GameCatalogue scenarioWindowCatalogue() {
     GameCatalogue catalogue;
+    catalogue.videoNames[0] = QStringLiteral("Intro");
+    catalogue.videoPictures[0] = QStringLiteral("Intro.pcx");
+    catalogue.musicNames[0] = QStringLiteral("Dawn");
+    setPictureEntryFetcher([](const QString &name) -> std::optional<QByteArray> {
+        if (name != QLatin1String("Intro.pcx"))
+            return std::nullopt;
+        // A true-colour picture of 4 x 2 grey pixels.
+        QByteArray bytes("\0\0\0\0\4\0\0\0\2\0\0\0", 12);
+        return bytes + QByteArray(4 * 2 * 3, char(0x80));
+    });
     CampaignMapDef map;
     map.regionCount = testRegionCount;
     for (int r = 0; r < testRegionCount; ++r) {

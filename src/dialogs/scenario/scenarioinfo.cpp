@@ -1,6 +1,7 @@
 #include "dialogs/scenario/scenarioinfo.h"
 
 #include "campaign/optiontexts.h"
+#include "dialogs/prologue/scenarioprologue.h"
 #include "dialogs/scenario/scenariogeneral.h"
 #include "dialogs/scenario/scenarioplaceholderpage.h"
 #include "gamedata/messages.h"
@@ -80,7 +81,13 @@ void ScenarioInfo::createPages() {
     connect(general, &ScenarioGeneral::prerequisitesChanged, this,
             &ScenarioInfo::markScenariosModified);
     pages[GeneralTab] = general;
-    for (int tab : {PrologueTab, EpilogueTab, CrossoverTab, StartingOptionsTab})
+    for (int tab : {PrologueTab, EpilogueTab}) {
+        auto *prologue = new ScenarioPrologue(ui->tabWidget, tab == PrologueTab);
+        connect(prologue, &ScenarioPrologue::scenarioModified, this,
+                &ScenarioInfo::markScenariosModified);
+        pages[tab] = prologue;
+    }
+    for (int tab : {CrossoverTab, StartingOptionsTab})
         pages[tab] = new ScenarioPlaceholderPage(ui->tabWidget);
 
     const char *const titles[TabCount] = {QT_TR_NOOP("General"), QT_TR_NOOP("Prologue"),
