@@ -1,0 +1,53 @@
+#include "campaign/campaigntextfile.h"
+
+#include "campaign/campaigntexts.h"
+#include "gamedata/messages.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+
+namespace {
+
+// The texts are the main window's: the editor shows them for its text commands.
+QString tr(const char *text) {
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+} // namespace
+
+bool writeCampaignTextFile(const CmpCampaign &campaign, const QString &fileName,
+                           const GameCatalogue &catalogue) {
+    QFile file(fileName);
+    // Binary mode: the lines carry their own CR LF.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        Messages::warning(tr("Error"),
+                          tr("Cannot write file %1:\n%2.").arg(fileName, file.errorString()));
+        return false;
+    }
+    file.write(exportCampaignTexts(campaign, catalogue));
+    return true;
+}
+
+bool readCampaignTextFile(CmpCampaign &campaign, const QString &fileName,
+                          const GameCatalogue &catalogue) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messages::warning(tr("Error"),
+                          tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    QString reason;
+    if (!importCampaignTexts(campaign, bytes, &reason, catalogue)) {
+        qDebug() << "incorrect campaign text" << fileName << reason;
+        reportIncorrectCampaignText(fileName, file);
+        return false;
+    }
+    return true;
+}
+
+void reportIncorrectCampaignText(const QString &fileName, const QFileDevice &file) {
+    Messages::warning(tr("Error"), tr("Cannot read file %1 - incorrect campaign text:\n%2.")
+                                       .arg(fileName, file.errorString()));
+}
