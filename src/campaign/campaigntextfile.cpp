@@ -4,10 +4,14 @@
 #include "gamedata/messages.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFile>
+#include <QLoggingCategory>
 
 namespace {
+
+// Where a refused file stopped fitting; off unless QT_LOGGING_RULES turns it on, so that the
+// command-line tool's standard error keeps only its messages.
+Q_LOGGING_CATEGORY(textImportTrace, "tarq.textimport", QtInfoMsg)
 
 // The texts are the main window's: the editor shows them for its text commands.
 QString tr(const char *text) {
@@ -40,7 +44,7 @@ bool readCampaignTextFile(CmpCampaign &campaign, const QString &fileName,
     const QByteArray bytes = file.readAll();
     QString reason;
     if (!importCampaignTexts(campaign, bytes, &reason, catalogue)) {
-        qDebug() << "incorrect campaign text" << fileName << reason;
+        qCDebug(textImportTrace) << "incorrect campaign text" << fileName << reason;
         reportIncorrectCampaignText(fileName, file);
         return false;
     }
