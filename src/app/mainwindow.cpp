@@ -7,8 +7,13 @@
 #include "campaign/campaigntextfile.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
+#include "campaignmap/campaignmapscene.h"
+#include "campaignmap/campaignregionitem.h"
+#include "campaignmap/mapbrowser.h"
+#include "campaignmap/myqgraphicsview.h"
 #include "dialogs/about/aboutvadoz.h"
 #include "dialogs/convert/convertcampaign.h"
+#include "dialogs/scenario/scenarioinfo.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -21,8 +26,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QLabel>
 #include <QSettings>
 #include <QShortcut>
@@ -137,20 +140,15 @@ void MainWindow::createStatusBar() {
     ui->statusBar->addWidget(regionLabel, 1);
 }
 
-// The campaign map view takes this page over; until then an empty view of the map's size holds
-// its place, so that the window keeps its layout and its resize rule.
 void MainWindow::createMapPage() {
-    auto *view = new QGraphicsView(ui->stackedWidget);
-    view->setObjectName(QStringLiteral("mapPlaceholder"));
-    view->setFrameShape(QFrame::NoFrame);
-    view->setScene(new QGraphicsScene(QRectF(QPointF(0, 0), fullMapSize), view));
-    view->setBackgroundBrush(QColor(38, 30, 24));
-    view->setAcceptDrops(false); // a dropped file goes to the window
-    view->resize(fullMapSize);
+    mapBrowser = new MapBrowser(ui->stackedWidget, hintLabel);
+    ui->stackedWidget->addWidget(mapBrowser);
+    ui->stackedWidget->setCurrentWidget(mapBrowser);
+    MyQGraphicsView *view = mapBrowser->view();
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ui->stackedWidget->addWidget(view);
-    ui->stackedWidget->setCurrentWidget(view);
+    connect(view, &MyQGraphicsView::scenarioPropertiesRequested, this,
+            &MainWindow::openScenarioProperties);
     mapView = view;
     dropHandler->setMapScene(view->scene());
 }
@@ -203,7 +201,7 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
     // Their dialogs are not part of the editor yet.
-    for (QAction *action : {ui->campaignProperties, ui->scenarioProperties})
+    for (QAction *action : {ui->campaignProperties})
         action->setEnabled(false);
 }
 
@@ -231,9 +229,18 @@ void MainWindow::showSelectedRegionName() {
         gameCatalogue().campaignMaps.value(shownCampaignMap).regions.value(shownRegion).name);
 }
 
-// The campaign map view fills its scene here once it is part of the editor; until then the
-// placeholder page stays empty.
-void MainWindow::rebuildCampaignMap() {}
+void MainWindow::rebuildCampaignMap() {
+    regionItems = buildCampaignMapScene(mapBrowser->view()->scene(), openCampaign, shownCampaignMap,
+                                        shownRegion, this);
+}
+
+void MainWindow::updateRegionItems(const CmpCampaign &edited) {
+    if (!edited.withMap)
+        return;
+    for (CampaignRegionItem *item : qAsConst(regionItems))
+        if (item->region < edited.scenarios.size())
+            updateRegionItem(item, edited.scenarios.at(item->region));
+}
 
 void MainWindow::updateRecentFileActions() {
     const QStringList files = storedRecentFiles();
@@ -431,7 +438,20 @@ void MainWindow::openRecentFile() {
 
 void MainWindow::openCampaignProperties() {}
 
-void MainWindow::openScenarioProperties() {}
+// The window edits a copy; only OK hands it back, and only reported changes mark the campaign.
+void MainWindow::openScenarioProperties() {
+    if (openCampaign.scenarios.isEmpty())
+        return;
+    ScenarioInfo window(this, openCampaign, currentCampaignMap, selectedRegion);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    const bool changed = window.commitAll() || window.scenariosModified();
+    selectedRegion = window.currentScenarioIndex();
+    CmpCampaign edited = window.campaign();
+    edited.scenarioCount = edited.scenarios.size();
+    updateRegionItems(edited);
+    replaceCampaign(std::move(edited), changed);
+}
 
 // The text file goes wherever the user says; the last campaign folder is neither offered nor
 // changed.

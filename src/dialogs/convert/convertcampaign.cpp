@@ -3,6 +3,7 @@
 #include "app/campaignmodified.h"
 #include "campaign/campaignconversion.h"
 #include "campaign/cmpcampaign.h"
+#include "campaignmap/campaignmappreview.h"
 #include "gamedata/gamecatalogue.h"
 #include "ui_convertcampaign.h"
 
@@ -66,16 +67,23 @@ int ConvertCampaign::selectedChoice() const {
 
 void ConvertCampaign::selectionChanged() {
     const QListWidgetItem *item = ui->listWidget->currentItem();
-    // The region images code draws the picture; until it is part of the editor the preview
-    // names the selected background or campaign map.
-    ui->bgPixmapHolder->setText(item ? item->text() : QString());
-    if (!toWithMap || !item) {
+    if (!item) {
         ui->warningLabel->clear();
         return;
     }
-    const int campaignMap = selectedChoice();
-    ui->regCountLabel->setText(
-        QString::number(campaignMapRegionCount(campaignMap, gameCatalogue())));
+    const GameCatalogue &catalogue = gameCatalogue();
+    const int choice = selectedChoice();
+    if (!toWithMap) {
+        renderCampaignMapPreview(ui->bgPixmapHolder, catalogue.campaignBackgrounds.value(choice),
+                                 false, choice);
+        ui->warningLabel->clear();
+        return;
+    }
+    const int campaignMap = choice;
+    renderCampaignMapPreview(ui->bgPixmapHolder,
+                             catalogue.campaignMaps.value(campaignMap).backgroundPicture, true,
+                             campaignMap);
+    ui->regCountLabel->setText(QString::number(campaignMapRegionCount(campaignMap, catalogue)));
     if (conversionDropsScenarios(campaign, campaignMap))
         ui->warningLabel->setText(tr("Some scenarios will be deleted!"));
     else
