@@ -4,6 +4,7 @@
 #include "app/draganddrophandler.h"
 #include "app/filebasename.h"
 #include "campaign/campaignfile.h"
+#include "campaign/campaigntextfile.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
 #include "campaignmap/campaignmapscene.h"
@@ -11,6 +12,7 @@
 #include "campaignmap/mapbrowser.h"
 #include "campaignmap/myqgraphicsview.h"
 #include "dialogs/about/aboutvadoz.h"
+#include "dialogs/convert/convertcampaign.h"
 #include "dialogs/scenario/scenarioinfo.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
@@ -199,8 +201,7 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
     // Their dialogs are not part of the editor yet.
-    for (QAction *action : {ui->campaignProperties, ui->actionConvertCmp, ui->actionExport_Texts,
-                            ui->actionImport_Texts})
+    for (QAction *action : {ui->campaignProperties})
         action->setEnabled(false);
 }
 
@@ -452,11 +453,54 @@ void MainWindow::openScenarioProperties() {
     replaceCampaign(std::move(edited), changed);
 }
 
-void MainWindow::exportTexts() {}
+// The text file goes wherever the user says; the last campaign folder is neither offered nor
+// changed.
+void MainWindow::exportTexts() {
+    const QString proposedName =
+        currentFilePath.isEmpty() ? QStringLiteral("Untitled") : fileBaseName(currentFilePath);
+    const QString fileName =
+        askSaveFileName(tr("Save As"), proposedName, tr("Text files (*.txt);;All Files (*)"));
+    if (fileName.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    writeCampaignTextFile(openCampaign, fileName); // reports a file it cannot create
+    QApplication::restoreOverrideCursor();
+}
 
-void MainWindow::importTexts() {}
+void MainWindow::importTexts() {
+    QString folder = lastFolderSetting();
+    if (folder.isEmpty()) {
+        folder = gamePath(QStringLiteral("Maps"));
+        if (!QFileInfo(folder).isDir())
+            folder = gameFolder();
+    }
+    const QString fileName =
+        askOpenFileName(tr("Open"), folder, tr("Text files (*.txt);;All Files (*)"));
+    if (fileName.isEmpty())
+        return;
+    storeLastFolder(fileName);
+    CmpCampaign imported = openCampaign;
+    if (readCampaignTextFile(imported, fileName)) // reports a file that does not fit
+        replaceCampaign(std::move(imported), true);
+}
 
-void MainWindow::openConvertCampaign() {}
+void MainWindow::openConvertCampaign() {
+    CmpCampaign converted = openCampaign;
+    {
+        ConvertCampaign dialog(converted, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        if (dialog.convert())
+            replaceCampaign(std::move(converted), true);
+    }
+    shownCampaignMap = openCampaign.campaignMap;
+    shownRegion = 0;
+    currentCampaignMap = shownCampaignMap;
+    selectedRegion = 0;
+    rebuildCampaignMap();
+    showSelectedRegionName();
+    updateWindowTitle();
+}
 
 void MainWindow::about() {
     AboutVadOz box(this);
