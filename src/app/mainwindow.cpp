@@ -6,6 +6,8 @@
 #include "campaign/campaignfile.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
+#include "dialogs/campaign/editcampaign.h"
+#include "dialogs/campaign/newcampaign.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -200,8 +202,8 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
     // Their dialogs are not part of the editor yet.
-    for (QAction *action : {ui->campaignProperties, ui->scenarioProperties, ui->actionConvertCmp,
-                            ui->actionExport_Texts, ui->actionImport_Texts, ui->actionAbout})
+    for (QAction *action : {ui->scenarioProperties, ui->actionConvertCmp, ui->actionExport_Texts,
+                            ui->actionImport_Texts, ui->actionAbout})
         action->setEnabled(false);
 }
 
@@ -290,10 +292,19 @@ void MainWindow::loadFile(const QString &fileName) {
 }
 
 void MainWindow::newFile() {
-    // Until the new-campaign dialog is part of the editor, New gives the start-up campaign.
+    NewCampaign dialog(this);
+    // A catalogue without campaign maps or backgrounds leaves nothing to choose.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedId() < 0)
+        return;
     campaignFileVersion = editorVersion;
-    resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
-    shownCampaignMap = openCampaign.campaignMap;
+    if (dialog.isWithMap()) {
+        resetCampaign(openCampaign, uint8_t(dialog.selectedId()), true, 0, 0);
+        shownCampaignMap = openCampaign.campaignMap;
+        ui->stackedWidget->setCurrentWidget(mapView);
+    } else {
+        resetCampaign(openCampaign, defaultCampaignMap, false, dialog.selectedId(), 1);
+        shownCampaignMap = defaultCampaignMap;
+    }
     shownRegion = 0;
     currentFilePath.clear();
     setWindowFilePath(QString());
@@ -427,7 +438,24 @@ void MainWindow::openRecentFile() {
         loadFile(action->data().toString());
 }
 
-void MainWindow::openCampaignProperties() {}
+void MainWindow::openCampaignProperties() {
+    EditCampaign dialog(this, &openCampaign);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.applyTo(openCampaign);
+    showChangedCampaignMap();
+}
+
+// After the campaign properties or a conversion changed the campaign: its map is shown anew.
+void MainWindow::showChangedCampaignMap() {
+    shownCampaignMap = openCampaign.campaignMap;
+    shownRegion = 0;
+    currentCampaignMap = shownCampaignMap;
+    selectedRegion = 0;
+    rebuildCampaignMap();
+    showSelectedRegionName();
+    updateWindowTitle();
+}
 
 void MainWindow::openScenarioProperties() {}
 

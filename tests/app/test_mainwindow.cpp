@@ -24,6 +24,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 #include <QtTest>
@@ -105,7 +106,7 @@ void TestMainWindow::formActionsAndMenus() {
         {"actionRefresh_Scenario_Maps", "Refresh Scenario Maps", "Ctrl+R", false, true},
         {"actionExport_Scenario_Maps", "Export Scenario Maps", "Ctrl+E", false, true},
         {"actionExit", "Exit", "", false, true},
-        {"campaignProperties", "Campaign Properties", "Ctrl+Enter", false, false},
+        {"campaignProperties", "Campaign Properties", "Ctrl+Enter", false, true},
         {"scenarioProperties", "Scenario Properties", "Enter", true, false},
         {"actionAbout", "About Campaign Editor...", "", false, false},
         {"actionConvertCmp", "Convert campaign...", "", false, false},
@@ -239,10 +240,12 @@ void TestMainWindow::hintsAndShortcuts() {
     QTest::keyClick(&window, Qt::Key_Return);
     QCOMPARE(scenarioSpy.count(), 1);
     QCOMPARE(campaignSpy.count(), 0);
-    QTest::keyClick(&window, Qt::Key_Return, Qt::ControlModifier);
-    QCOMPARE(campaignSpy.count(), 1);
     QTest::keyClick(&window, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(scenarioSpy.count(), 2);
+    // The campaign properties dialog it opens is closed again at once.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    QTest::keyClick(&window, Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(campaignSpy.count(), 1);
 }
 
 void TestMainWindow::untitledTitle() {
