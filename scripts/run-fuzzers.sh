@@ -18,6 +18,8 @@ work=build-fuzz/work
 rm -rf "$work/demo"
 mkdir -p "$work"
 build/bin/tarq-demo-game --no-music "$work/demo" >/dev/null
+rm -rf "$work/entries"
+build/bin/tarq-demo-game --entries-only "$work/entries" >/dev/null
 
 # Seeds per target: files of the demo game.
 seed() {
@@ -31,7 +33,11 @@ seed() {
 }
 seed settings-file "$work/demo/Tarq_settings.ini"
 seed mod-data "$work/demo/tarq.dat"
-seed lod-archive "$work"/demo/Data/*.lod
+seed lod-archive "$work"/demo/Data/Tarq_lng.lod
+# Small pictures only: large seeds slow every run down.
+small_pictures=$(find "$work/entries" -name '*.pcx' -size -64k | head -20)
+seed picture-paletted $small_pictures
+seed picture-truecolor $small_pictures $(find "$work/entries" -name '*.pcx' | head -3)
 seed campaign-load "$work"/demo/Maps/*.y6c
 seed map-header "$work"/demo/Maps/*.y6m
 for dir in tests/fuzz/regressions/*/; do

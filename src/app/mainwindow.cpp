@@ -6,6 +6,7 @@
 #include "campaign/campaignfile.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
+#include "dialogs/about/aboutvadoz.h"
 #include "dialogs/campaign/editcampaign.h"
 #include "dialogs/campaign/newcampaign.h"
 #include "gamedata/gamecatalogue.h"
@@ -203,7 +204,7 @@ void MainWindow::connectActions() {
     }
     // Their dialogs are not part of the editor yet.
     for (QAction *action : {ui->scenarioProperties, ui->actionConvertCmp, ui->actionExport_Texts,
-                            ui->actionImport_Texts, ui->actionAbout})
+                            ui->actionImport_Texts})
         action->setEnabled(false);
 }
 
@@ -465,7 +466,10 @@ void MainWindow::importTexts() {}
 
 void MainWindow::openConvertCampaign() {}
 
-void MainWindow::about() {}
+void MainWindow::about() {
+    AboutVadOz box(this);
+    box.exec();
+}
 
 void MainWindow::replaceCampaign(CmpCampaign changed, bool markModified) {
     openCampaign = std::move(changed);

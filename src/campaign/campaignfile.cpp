@@ -86,15 +86,7 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes, QString *reason) {
     return true;
 }
 
-bool loadInto(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Messages::critical(tr("Error"), tr("Can't open file %1").arg(fileName));
-        return false;
-    }
-    const QByteArray raw = file.readAll();
-    file.close();
-
+bool loadInto(const QByteArray &raw, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     // A gzip file holds the campaign data in its first member and the maps right after it;
     // any other file is read as it is, the maps following the records.
     QByteArray content;
@@ -122,13 +114,24 @@ bool load(const QString &fileName, CmpCampaign &campaign) {
 }
 
 bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messages::critical(tr("Error"), tr("Can't open file %1").arg(fileName));
+        return false;
+    }
+    const QByteArray raw = file.readAll();
+    file.close();
+    return loadBytes(raw, campaign, catalogue);
+}
+
+bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     const EditorValues before;
     // A fresh record: with map, empty texts, no scenarios, every other value 0.
     CmpCampaign fresh;
     fresh.version = 0;
     fresh.campaignMap = 0;
     fresh.music = 0;
-    if (!loadInto(fileName, fresh, catalogue)) {
+    if (!loadInto(file, fresh, catalogue)) {
         before.restore();
         return false;
     }

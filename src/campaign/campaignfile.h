@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 struct CmpCampaign;
@@ -14,6 +15,8 @@ namespace CampaignFile {
 // message. The editor-wide values a load sets are restored when it fails.
 bool load(const QString &fileName, CmpCampaign &campaign);
 bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue);
+// The same on the bytes of a whole file.
+bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogue &catalogue);
 
 // Writes the campaign in the newest format. The bytes go to a temporary file in the target's
 // folder that replaces the target only once everything was written and closed, so a failed save

@@ -3,7 +3,6 @@
 #include <QtEndian>
 
 #include <algorithm>
-#include <limits>
 
 #include <zlib.h>
 
@@ -17,7 +16,10 @@ constexpr int outputChunk = 16384;
 // beyond it is a lie that must not be trusted for allocation.
 constexpr qint64 maximumInflateRatio = 1032;
 // A first allocation above this size is left to growth driven by the output actually produced.
-constexpr qint64 largestFirstAllocation = qint64(256) << 20;
+constexpr qint64 largestFirstAllocation = qint64(32) << 20;
+// The largest map of the game is well under 10 MB uncompressed; a member that inflates beyond
+// this is damaged (or built to exhaust memory) and is refused before it can.
+constexpr qint64 largestOutput = qint64(256) << 20;
 
 // The uncompressed size recorded in the last four bytes of a member that ends with the input
 // (modulo 4 GiB), clamped to what the input can expand to: a guess to allocate once, so that a
@@ -28,6 +30,14 @@ qint64 expectedSize(const char *input, qint64 inputSize) {
     const qint64 claimed = qFromLittleEndian<quint32>(input + inputSize - 4);
     const qint64 limit = std::min(inputSize * maximumInflateRatio, largestFirstAllocation);
     return std::max<qint64>(outputChunk, std::min(claimed, limit) + 1);
+}
+
+// Resizes without the toolkit's doubling growth, which would allocate up to twice the size:
+// more room is reserved exactly; room already there is reused.
+void resizeExactly(QByteArray &bytes, qint64 size) {
+    if (bytes.capacity() < size)
+        bytes.reserve(int(size));
+    bytes.resize(int(size));
 }
 
 } // namespace
@@ -42,18 +52,19 @@ bool inflateGzipMember(const char *input, qint64 inputSize, QByteArray *output, 
     if (inflateInit2(&stream, gzipWindowBits) != Z_OK)
         return false;
     QByteArray &out = *output;
-    out.resize(int(inputEndsWithMember ? expectedSize(input, inputSize) : outputChunk));
+    resizeExactly(out, inputEndsWithMember ? expectedSize(input, inputSize) : outputChunk);
     qint64 produced = 0;
     qint64 fed = 0;
     int status = Z_OK;
     while (status == Z_OK) {
         if (produced == out.size()) {
-            const qint64 grown = std::max<qint64>(out.size() + outputChunk, out.size() * 3 / 2);
-            if (grown > std::numeric_limits<int>::max() - 64) {
+            const qint64 grown = std::min(
+                std::max<qint64>(out.size() + outputChunk, out.size() * 3 / 2), largestOutput);
+            if (grown <= out.size()) {
                 status = Z_MEM_ERROR;
                 break;
             }
-            out.resize(int(grown));
+            resizeExactly(out, grown);
         }
         // The input is fed in slices that fit zlib's 32-bit counters.
         if (stream.avail_in == 0 && fed < inputSize) {

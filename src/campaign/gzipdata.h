@@ -8,7 +8,8 @@
 // True when the bytes begin with the gzip magic bytes 1F 8B.
 bool startsWithGzipMagic(const QByteArray &bytes);
 
-// Inflates the gzip member at the start of `input` into `output`. On success `consumed` is the
+// Inflates the gzip member at the start of `input` into `output`; members that inflate to more
+// than 256 MiB are refused. On success `consumed` is the
 // number of input bytes the member takes, up to and including its trailer, so that what follows
 // the member can be found exactly. Fails on a damaged member, on a dictionary request and on
 // input that ends before the member does; bytes after the member are left alone. When the

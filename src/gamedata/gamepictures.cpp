@@ -1,14 +1,17 @@
 #include "gamedata/gamepictures.h"
 
+#include "gamedata/lodarchiveset.h"
+
 #include <QtEndian>
 
 #include <cstring>
 
 namespace {
 
-// Game pictures are at most a few screens large; anything beyond this is a corrupt header.
-constexpr quint64 maxPictureSide = 16384;
-constexpr quint64 maxPicturePixels = 4096 * 4096;
+// Game pictures are at most a few screens large; anything beyond this is a corrupt header. The
+// pixel limit keeps a decoded picture (and the zero padding of a cut entry) to a few tens of MB.
+constexpr quint64 maxPictureSide = 4096;
+constexpr quint64 maxPicturePixels = 2048 * 2048;
 
 constexpr int palettedHeaderSize = 12;
 constexpr int paletteSize = 256 * 3;
@@ -117,10 +120,10 @@ void setPictureEntryFetcher(PictureEntryFetcher fetcher) {
     entryFetcher() = std::move(fetcher);
 }
 
-QByteArray fetchPictureEntry(const QString &name) {
+std::optional<QByteArray> fetchPictureEntry(const QString &name) {
     if (entryFetcher())
         return entryFetcher()(name);
-    return QByteArray();
+    return findLodEntry(name);
 }
 
 QImage decodeTransparentPictureBytes(const QByteArray &bytes) {
@@ -171,15 +174,15 @@ QImage decodeTrueColorPicture(const QByteArray &bytes) {
 }
 
 QImage decodeTransparentPicture(const QString &name) {
-    const QByteArray bytes = fetchPictureEntry(name);
-    if (bytes.isNull())
+    const std::optional<QByteArray> bytes = fetchPictureEntry(name);
+    if (!bytes)
         return QImage();
-    return decodeTransparentPictureBytes(bytes);
+    return decodeTransparentPictureBytes(*bytes);
 }
 
 QImage decodeOpaquePicture(const QString &name) {
-    const QByteArray bytes = fetchPictureEntry(name);
-    if (bytes.isNull())
+    const std::optional<QByteArray> bytes = fetchPictureEntry(name);
+    if (!bytes)
         return QImage();
-    return decodeOpaquePictureBytes(bytes);
+    return decodeOpaquePictureBytes(*bytes);
 }

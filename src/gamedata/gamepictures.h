@@ -15,15 +15,17 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The colour the game draws where a paletted picture is see-through: cyan.
 constexpr QRgb pictureTransparencyKey = 0xff00ffff;
 
-// Where the name-based decoders fetch entry bytes; a null array means "no such entry".
-using PictureEntryFetcher = std::function<QByteArray(const QString &name)>;
+// Where the name-based decoders fetch entry bytes: the game's archives (findLodEntry) unless
+// replaced; nothing means "no such entry".
+using PictureEntryFetcher = std::function<std::optional<QByteArray>(const QString &name)>;
 // Replaces the fetcher (tests install their own entries); an empty one restores the archives.
 void setPictureEntryFetcher(PictureEntryFetcher fetcher);
-QByteArray fetchPictureEntry(const QString &name);
+std::optional<QByteArray> fetchPictureEntry(const QString &name);
 
 // Paletted bytes with the transparency key: 32-bit ARGB, every cyan palette colour fully
 // transparent (all four channels 0), every other colour opaque.

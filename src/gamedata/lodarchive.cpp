@@ -11,18 +11,21 @@ namespace {
 // claims more is not a zlib stream of that length, and its size is not trusted.
 constexpr uint64_t maximumInflationRatio = 1040;
 // No picture or table of the game comes near this; a larger size is a damaged record.
-constexpr uint64_t maximumEntrySize = 256 * 1024 * 1024;
+constexpr uint64_t maximumEntrySize = 32 * 1024 * 1024;
 
-bool nameIsKept(const QString &name) {
-    return name.endsWith(QLatin1String("pcx"), Qt::CaseInsensitive) ||
-           name.endsWith(QLatin1String("txt"), Qt::CaseInsensitive);
-}
-
-QString entryName(const char *field) {
+int nameLength(const char *field) {
     int length = 0;
     while (length < 16 && field[length] != '\0')
         ++length;
-    return QString::fromLatin1(field, length);
+    return length;
+}
+
+// Names ending in "pcx" or "txt", in any case; no dot is needed before the ending.
+bool nameIsKept(const char *name, int length) {
+    if (length < 3)
+        return false;
+    const QByteArray ending = QByteArray(name + length - 3, 3).toLower();
+    return ending == "pcx" || ending == "txt";
 }
 
 bool dataLiesInFile(const LodEntry &entry, uint64_t fileSize) {
@@ -39,20 +42,25 @@ bool LodArchive::read(const QString &filePath) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     path = filePath;
-    directory.clear();
+    readFrom(file);
+    return true;
+}
+
+void LodArchive::readFrom(QIODevice &file) {
+    directory = LodDirectory();
     const QByteArray header = file.read(headerSize);
     magic = header.left(4);
     // The magic is the text before the first zero byte.
     if (QByteArray(magic.constData(), int(qstrnlen(magic.constData(), uint(magic.size())))) !=
         "LOD")
-        return true;
+        return;
     if (header.size() < headerSize)
-        return true;
+        return;
     kind = qFromLittleEndian<uint32_t>(header.constData() + 4);
     entryCount = qFromLittleEndian<int32_t>(header.constData() + 8);
     reserved = header.mid(12, 80);
     if (entryCount < 1)
-        return true;
+        return;
 
     // The directory is read in one piece, never more than the file holds.
     const uint64_t fileSize = uint64_t(file.size());
@@ -60,26 +68,35 @@ bool LodArchive::read(const QString &filePath) {
     const int count = int(qMin<uint64_t>(uint64_t(entryCount), available));
     const QByteArray records = file.read(qint64(count) * entrySize);
     const int complete = records.size() / entrySize;
+    QVector<LodDirectory::Item> items;
+    items.reserve(complete);
     for (int i = 0; i < complete; ++i) {
         const char *record = records.constData() + i * entrySize;
-        LodEntry entry;
-        entry.name = entryName(record);
-        if (!nameIsKept(entry.name))
+        const int length = nameLength(record);
+        if (!nameIsKept(record, length))
             continue;
+        LodEntry entry;
+        entry.name = QString::fromLatin1(record, length);
         entry.offset = qFromLittleEndian<uint32_t>(record + 16);
         entry.size = qFromLittleEndian<uint32_t>(record + 20);
         entry.kind = qFromLittleEndian<uint32_t>(record + 24);
         entry.packedSize = qFromLittleEndian<uint32_t>(record + 28);
         if (!dataLiesInFile(entry, fileSize))
             continue;
-        directory.insert(entry.name.toLower(), entry);
+        items.append({entry.name.toLower(), entry});
     }
-    return true;
+    directory = LodDirectory(std::move(items));
 }
 
 QByteArray LodArchive::readData(const LodEntry &entry) const {
     QFile file(path);
-    if (entry.size > maximumEntrySize || !file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return readData(file, entry);
+}
+
+QByteArray LodArchive::readData(QIODevice &file, const LodEntry &entry) {
+    if (entry.size > maximumEntrySize)
         return QByteArray();
     // The size was checked against the file when the directory was read; should the file have
     // shrunk since, the bytes it no longer holds stay zero.
@@ -90,7 +107,8 @@ QByteArray LodArchive::readData(const LodEntry &entry) const {
         file.read(result.data(), entry.size);
         return result;
     }
-    const QByteArray packed = file.read(entry.packedSize);
+    const QByteArray packed =
+        file.read(qMin<qint64>(entry.packedSize, qMax<qint64>(0, file.size() - entry.offset)));
     uLongf unpackedSize = entry.size;
     // A corrupt stream leaves the rest of the result zero.
     uncompress(reinterpret_cast<Bytef *>(result.data()), &unpackedSize,

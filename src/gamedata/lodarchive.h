@@ -1,19 +1,13 @@
 #pragma once
 
+#include "gamedata/loddirectory.h"
+
 #include <QByteArray>
-#include <QMap>
 #include <QString>
 
 #include <cstdint>
 
-// One 32-byte directory record of a .lod archive.
-struct LodEntry {
-    QString name;            // as stored, Latin-1, at most 16 characters
-    uint32_t offset = 0;     // from the beginning of the archive file
-    uint32_t size = 0;       // length of the data once unpacked
-    uint32_t kind = 0;       // read, not used
-    uint32_t packedSize = 0; // 0: stored as is; otherwise a zlib stream of this many bytes
-};
+class QIODevice;
 
 // One .lod archive found at start-up: its header as read and the directory of its picture and
 // text entries. The file is reopened for every read; nothing is held open.
@@ -24,8 +18,8 @@ struct LodArchive {
     QByteArray magic;  // 4 bytes: "LOD" and a zero byte in an accepted archive
     uint32_t kind = 0; // read, not used
     int32_t entryCount = 0;
-    QByteArray reserved;               // 80 bytes, read, not used
-    QMap<QString, LodEntry> directory; // lower-case name -> entry; only "pcx" and "txt" entries
+    QByteArray reserved;    // 80 bytes, read, not used
+    LodDirectory directory; // only the "pcx" and "txt" entries
     QString path;
 
     // Reads the header and directory of the file at path. False when the file cannot be
@@ -33,8 +27,11 @@ struct LodArchive {
     // with an empty directory. Records that promise more bytes than the file holds are left
     // out: their data could not be read.
     bool read(const QString &filePath);
+    // The same from an open device (the archive's bytes from position 0).
+    void readFrom(QIODevice &device);
 
     // The entry's bytes, unpacked, exactly entry.size long; bytes the file no longer holds or
     // that do not inflate read as zero. Null when the file cannot be opened.
     QByteArray readData(const LodEntry &entry) const;
+    static QByteArray readData(QIODevice &device, const LodEntry &entry);
 };

@@ -51,8 +51,7 @@ void LodArchiveSet::load(const QString &folder) {
 std::optional<QByteArray> LodArchiveSet::find(const QString &name) const {
     const QString key = name.toLower();
     for (const LodArchive &archive : loaded) {
-        const auto entry = archive.directory.constFind(key);
-        if (entry != archive.directory.constEnd())
+        if (const LodEntry *entry = archive.directory.find(key))
             return archive.readData(*entry);
     }
     return std::nullopt;

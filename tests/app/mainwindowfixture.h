@@ -4,8 +4,8 @@
 // catalogue that fits the demo game's sample campaigns and has hint rows, and the recent-file
 // list of a private settings store.
 
-#include "../campaign/campaignfilefixture.h"
 #include "app/mainwindow.h"
+#include "campaignfilefixture.h"
 
 #include <QSettings>
 #include <QStringList>
@@ -33,10 +33,17 @@ protected:
     }
 };
 
-// The sample campaigns' catalogue with hint rows "hint 0" to "hint 21" and named regions on
-// campaign map 24.
-inline GameCatalogue mainWindowCatalogue() {
-    GameCatalogue catalogue = sampleCampaignCatalogue();
+// The catalogue of the demo game in gameFolder (or, without one, just a campaign map 24 of six
+// regions) with hint rows "hint 0" to "hint 21" and named regions on campaign map 24.
+inline GameCatalogue mainWindowCatalogue(const QString &gameFolder = QString()) {
+    GameCatalogue catalogue;
+    if (!gameFolder.isEmpty()) {
+        catalogue = demoGameCatalogue(gameFolder);
+    } else {
+        catalogue.campaignMaps[24].regionCount = 6;
+        for (int r = 0; r < 6; ++r)
+            catalogue.campaignMaps[24].regions.append(CampaignRegionDef());
+    }
     for (int row = 0; row <= 21; ++row)
         catalogue.commandHintTable[row] = QStringList{QStringLiteral("hint %1").arg(row)};
     QList<CampaignRegionDef> &regions = catalogue.campaignMaps[24].regions;

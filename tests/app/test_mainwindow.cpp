@@ -12,6 +12,7 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QDialog>
 #include <QGraphicsScene>
 #include <QGraphicsSceneDragDropEvent>
 #include <QGraphicsView>
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -51,6 +53,7 @@ private slots:
     void init();
     void formActionsAndMenus();
     void editorPictures();
+    void aboutBoxIsModal();
     void hintsAndShortcuts();
     void untitledTitle();
     void fileBaseNames_data();
@@ -108,7 +111,7 @@ void TestMainWindow::formActionsAndMenus() {
         {"actionExit", "Exit", "", false, true},
         {"campaignProperties", "Campaign Properties", "Ctrl+Enter", false, true},
         {"scenarioProperties", "Scenario Properties", "Enter", true, false},
-        {"actionAbout", "About Campaign Editor...", "", false, false},
+        {"actionAbout", "About Campaign Editor...", "", false, true},
         {"actionConvertCmp", "Convert campaign...", "", false, false},
     };
     for (const Expected &expected : actions) {
@@ -194,6 +197,25 @@ void TestMainWindow::editorPictures() {
 
     MainWindow window;
     QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
+}
+
+void TestMainWindow::aboutBoxIsModal() {
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QPointer<QDialog> shown;
+    QString shownClass;
+    QTimer::singleShot(0, [&] {
+        shown = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (shown) {
+            shownClass = QString::fromLatin1(shown->metaObject()->className());
+            shown->reject();
+        }
+    });
+    window.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger();
+    QCOMPARE(shownClass, QStringLiteral("AboutVadOz"));
+    QVERIFY(shown.isNull()); // closed and destroyed
+    QCOMPARE(window.findChildren<QDialog *>().size(), 0);
 }
 
 void TestMainWindow::hintsAndShortcuts() {
@@ -497,6 +519,13 @@ void TestMainWindow::resizeRule() {
     window.resize(initial.width() - 6, initial.height() + 20);
     QTRY_COMPARE(stack->size(), QSize(450, 600));
     QCOMPARE(view->horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    // Back from maximised, the window takes its first size again.
+    window.showMaximized();
+    QTRY_VERIFY(window.isMaximized());
+    window.showNormal();
+    QTRY_COMPARE(window.size(), initial);
+    QCOMPARE(stack->size(), QSize(456, 600));
 }
 
 void TestMainWindow::editorOpensCommandLineFile() {

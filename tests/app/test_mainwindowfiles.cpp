@@ -62,7 +62,7 @@ void TestMainWindowFiles::initTestCase() {
     registerEditorResources();
     samples = sampleCampaignFolder(demo);
     setGameFolder(demo.path());
-    setGameCatalogue(mainWindowCatalogue());
+    setGameCatalogue(mainWindowCatalogue(demo.path()));
 }
 
 void TestMainWindowFiles::init() {

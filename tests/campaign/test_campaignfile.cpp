@@ -54,7 +54,7 @@ private slots:
     void initTestCase() {
         QVERIFY(demo.isValid() && scratch.isValid());
         mapsFolder = sampleCampaignFolder(demo);
-        catalogue = sampleCampaignCatalogue();
+        catalogue = demoGameCatalogue(demo.path());
         QVERIFY(sampleCampaignFiles(mapsFolder).size() >= 8);
     }
 
@@ -182,8 +182,10 @@ private slots:
         QVERIFY(!chain.scenarios[2].mapData.startsWith("\x1f\x8b"));
         QVERIFY(chain.scenarios[2].hasMap());
         QVERIFY(chain.scenarios[0].mapData.startsWith("\x1f\x8b"));
-        QCOMPARE(chain.scenarios[0].mapHeader->name, QStringLiteral("Fenland"));
-        QCOMPARE(chain.scenarios[2].mapHeader->name, QStringLiteral("Plain"));
+        QCOMPARE(chain.scenarios[0].mapHeader->name, QStringLiteral("The Old Border"));
+        QCOMPARE(chain.scenarios[2].mapHeader->name, QStringLiteral("Saltmarrow"));
+        QCOMPARE(chain.scenarios[2].mapData, readWholeFile(mapsFolder + "/Saltmarrow.y6m"));
+        QCOMPARE(chain.scenarios[3].mapData, readWholeFile(mapsFolder + "/GullRock.y6m"));
     }
 
     // A campaign without map is saved with each scenario that has a map requiring the nearest
@@ -219,24 +221,37 @@ private slots:
     // An empty starting-hero list is saved as an empty bonus choice for the first player that
     // could be offered a starting hero, and reads back as such.
     void emptyStartingHeroListIsSavedAsEmptyBonusChoice_data() {
-        QTest::addColumn<int>("humanPlayers"); // bit p: player p is human-playable
+        // Bit p of each mask is about player p.
+        QTest::addColumn<int>("human");
+        QTest::addColumn<int>("ownsHeroes");
+        QTest::addColumn<int>("generatesHero");
         QTest::addColumn<int>("expectedPlayer");
-        // The sample map: players 0 and 1 own heroes, player 2's main town generates one.
-        QTest::newRow("first player owns heroes") << 0xff << 0;
-        QTest::newRow("player 0 not human") << 0xfe << 1;
-        QTest::newRow("only the town that generates a hero") << 0x04 << 2;
-        QTest::newRow("human players without heroes") << 0xf8 << 0;
-        QTest::newRow("no human player") << 0x00 << 0;
+        QTest::newRow("first player owns heroes") << 0xff << 0x01 << 0x00 << 0;
+        QTest::newRow("heroes of a player that is not human") << 0xfe << 0x03 << 0x00 << 1;
+        QTest::newRow("a town that generates a hero") << 0xff << 0x00 << 0x20 << 5;
+        QTest::newRow("generating town of a computer player") << 0x7f << 0x00 << 0x80 << 0;
+        QTest::newRow("heroes before a generating town") << 0xff << 0x40 << 0x08 << 3;
+        QTest::newRow("human players without heroes") << 0xff << 0x00 << 0x00 << 0;
+        QTest::newRow("no human player") << 0x00 << 0xff << 0xff << 0;
     }
 
     void emptyStartingHeroListIsSavedAsEmptyBonusChoice() {
-        QFETCH(int, humanPlayers);
+        QFETCH(int, human);
+        QFETCH(int, ownsHeroes);
+        QFETCH(int, generatesHero);
         QFETCH(int, expectedPlayer);
         CmpCampaign campaign = marches();
         CmpScenario &scenario = campaign.scenarios[0];
         MapHeader header = *scenario.mapHeader;
-        for (int p = 0; p < 8; ++p)
-            header.players[size_t(p)].canHumanPlay = (humanPlayers >> p) & 1;
+        for (int p = 0; p < 8; ++p) {
+            MapPlayer &player = header.players[size_t(p)];
+            player.canHumanPlay = (human >> p) & 1;
+            player.heroes.clear();
+            if ((ownsHeroes >> p) & 1)
+                player.heroes.append(MapHero{uint8_t(p), QString()});
+            player.hasMainTown = 1;
+            player.generateHeroAtMainTown = (generatesHero >> p) & 1;
+        }
         scenario.mapHeader = MapHeaderRef(new MapHeader(header));
         scenario.startOptions = makeStartOptions(StartingHeroSet());
         const QByteArray content = savedContent(campaign);

@@ -6,6 +6,7 @@
 #include "messagerecorder.h"
 
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
@@ -32,6 +33,23 @@ private slots:
         QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
         catalogue = buildGameCatalogue(archives, records, codec, codec);
         QVERIFY(recorder.messages.isEmpty());
+    }
+
+    void archivesHoldPackedEntriesAndSkipSprites() {
+        LodArchiveSet archives;
+        archives.load(folder.filePath("Data"));
+        QStringList names;
+        int packed = 0;
+        for (const LodArchive &archive : archives.archives()) {
+            names << QFileInfo(archive.path).baseName();
+            for (const QString &key : archive.directory.keys())
+                packed += archive.directory.value(key).packedSize > 0;
+        }
+        for (const char *name : {"Y6bitmap", "Y6sprite", "Tarq", "Tarq_lng"})
+            QVERIFY2(names.contains(name), name);
+        QVERIFY(packed > 0);
+        QVERIFY(!archives.find("HOTRAITS.def"));
+        QVERIFY(archives.find("hotraits.txt"));
     }
 
     void creaturesAndArtifacts() {

@@ -169,9 +169,11 @@ private slots:
     void namedPicturesThroughTheFetcher() {
         const QByteArray picture = paletted(1, 1, QByteArray("\x03", 1), {{3, qRgb(1, 2, 3)}});
         QStringList asked;
-        setPictureEntryFetcher([&](const QString &name) {
+        setPictureEntryFetcher([&](const QString &name) -> std::optional<QByteArray> {
             asked << name;
-            return name == QLatin1String("Here.pcx") ? picture : QByteArray();
+            if (name == QLatin1String("Here.pcx"))
+                return picture;
+            return std::nullopt;
         });
         QCOMPARE(decodeTransparentPicture(QStringLiteral("Here.pcx")).pixel(0, 0),
                  qRgba(1, 2, 3, 255));

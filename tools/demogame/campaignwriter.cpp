@@ -155,73 +155,12 @@ private:
     ByteWriter out;
 };
 
-// Small maps of the game's newest own format, until the sample maps of the map writer are used:
-// every player may be human, players 0 and 1 own heroes, player 2 has a main town that
-// generates one.
-QByteArray sampleMap(const QByteArray &name, int heroBase) {
-    ByteWriter map;
-    map.u32(28);
-    map.u8(1);   // has players
-    map.u32(36); // size
-    map.u8(0);   // two levels
-    map.string(name);
-    map.string("A small map for the sample campaigns.");
-    map.u8(1); // difficulty
-    map.u8(0); // level limit
-    for (int player = 0; player < 8; ++player) {
-        map.u8(player < 3);  // can human play
-        map.u8(1);           // can computer play
-        map.u8(0);           // AI tactic
-        map.u8(0);           // extra byte
-        map.u16(0x01ff);     // allowed towns
-        map.u8(0);           // random town
-        map.u8(player == 2); // has main town
-        if (player == 2) {
-            map.u8(1);  // generates a hero
-            map.u8(3);  // town type
-            map.u8(10); // x, y, level
-            map.u8(12);
-            map.u8(0);
-        }
-        map.u8(0);   // random hero
-        map.u8(255); // no main hero
-        map.u8(0);   // placeholder count
-        const int heroCount = player < 2 ? 2 : 0;
-        map.u32(uint32_t(heroCount));
-        for (int hero = 0; hero < heroCount; ++hero) {
-            map.u8(uint8_t(heroBase + player * 2 + hero));
-            map.string(hero == 0 ? QByteArray() : "Sir " + QByteArray::number(heroBase));
-        }
-    }
-    map.u8(255); // victory condition: none
-    map.u8(255); // loss condition: none
-    map.u8(0);   // no teams
-    map.raw(QByteArray(20, char(0xff)));
-    map.u32(0); // placeholder heroes
-    map.u8(0);  // custom heroes
-    map.raw(QByteArray(31, '\0'));
-    map.raw(QByteArray(36 * 36, '\x02')); // terrain
-    return map.data();
-}
-
-QVector<DemoEmbeddedMap> sampleMaps() {
-    QVector<DemoEmbeddedMap> maps;
-    const char *names[] = {"Fenland", "Drowned Town", "Hill Forts", "Ashfields", "The Ford"};
-    for (int i = 0; i < 5; ++i) {
-        maps.append(
-            {QString::fromLatin1(names[i]).remove(QLatin1Char(' ')) + QStringLiteral(".y6m"),
-             gzipMember(sampleMap(names[i], 10 * i))});
-    }
-    maps.append({QStringLiteral("Plain.y6m"), sampleMap("Plain", 60)});
-    return maps;
-}
-
 } // namespace
 
 bool writeDemoCampaigns(const QString &gameDir, const DemoOptions &options, QString *error) {
     QTextCodec *codec = QTextCodec::codecForName(
         options.language == QLatin1String("ru") ? "Windows-1251" : "Windows-1252");
-    for (const DemoCampaign &campaign : demoCampaigns(options, sampleMaps())) {
+    for (const DemoCampaign &campaign : demoCampaigns(options)) {
         const QByteArray bytes = CampaignEncoder(campaign, codec).encode(error);
         if (bytes.isEmpty() ||
             !writeGameFile(gameDir, QStringLiteral("Maps/") + campaign.fileName, bytes, error))

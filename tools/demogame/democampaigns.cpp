@@ -2,6 +2,7 @@
 
 #include "bytewriter.h"
 #include "demodescription.h"
+#include "maps.h"
 
 #include <functional>
 
@@ -112,12 +113,16 @@ namespace {
 
 using namespace DemoStartOptions;
 
-constexpr int RandomHero = 65535;
 constexpr int GeneratedHero = 65534;
 constexpr int MostPowerfulHero = 65533;
 
 // The demo's music list: table rows 0 to 15, the mod's names from 49.
 constexpr int ModMusic = 49;
+
+// A sample map of the demo game, embedded as its file is stored.
+DemoEmbeddedMap embedded(const QString &fileName) {
+    return DemoEmbeddedMap{fileName, demoMapFile(fileName)};
+}
 
 DemoPage page(int video, int music, const QString &text) {
     DemoPage result;
@@ -136,7 +141,7 @@ DemoScenario scenario(const QString &regionText, int regionColor, int difficulty
 }
 
 // Main sample: a campaign on the Marches map, one scenario per region, every kind of option.
-DemoCampaign marches(const DemoOptions &options, const QVector<DemoEmbeddedMap> &maps) {
+DemoCampaign marches(const DemoOptions &options) {
     const bool russian = options.language == QLatin1String("ru");
     DemoCampaign campaign;
     campaign.fileName = QStringLiteral("Marches.y6c");
@@ -148,13 +153,15 @@ DemoCampaign marches(const DemoOptions &options, const QVector<DemoEmbeddedMap> 
     campaign.music = ModMusic;
 
     DemoScenario fens = scenario(QStringLiteral("The fens, where it all begins."), 0, 1);
-    fens.map = maps.value(0);
+    fens.map = embedded(QStringLiteral("GreywaterFens.y6m"));
     fens.prologues[0] = page(0, 0, QStringLiteral("Mist lies on the Greywater Fens."));
     fens.epilogues[0] = page(3, 3, QStringLiteral("The fens are ours."));
-    fens.startOptions = bonuses(0, {spell(RandomHero, 15), creature(180, 151, 12), building(16)});
+    fens.startOptions =
+        bonuses(0, {spell(5, 15), creature(MostPowerfulHero, 151, 12), building(16)});
 
     DemoScenario hollowmere = scenario(QStringLiteral("Hollowmere: the drowned town."), 1, 2);
-    hollowmere.map = maps.value(1);
+    // Stored uncompressed.
+    hollowmere.map = embedded(QStringLiteral("HollowmereCrossing.y6m"));
     hollowmere.prerequisites = {0};
     hollowmere.prologues[0] = page(1, 1, QStringLiteral("Page one of three."));
     hollowmere.prologues[1] = page(24, ModMusic + 1, QStringLiteral("Page two: Tarq rises."));
@@ -164,11 +171,11 @@ DemoCampaign marches(const DemoOptions &options, const QVector<DemoEmbeddedMap> 
     hollowmere.heroKeeps = 0x1f;
     hollowmere.artifactsKept = {0, 7, 148};
     hollowmere.creaturesKept = {0, 13, 151, 156};
-    hollowmere.startOptions = bonuses(1, {artifact(GeneratedHero, 148), scroll(5, 20),
+    hollowmere.startOptions = bonuses(0, {artifact(GeneratedHero, 148), scroll(48, 20),
                                           primarySkill(MostPowerfulHero, 2, 1, 0, 3)});
 
     DemoScenario hills = scenario(QStringLiteral("Brannock Hills"), 2, 0);
-    hills.map = maps.value(2);
+    hills.map = embedded(QStringLiteral("BrannockHills.y6m"));
     hills.prerequisites = {0};
     hills.prologues[2] = page(7, 7, QStringLiteral("Only the third page is set."));
     hills.heroKeeps = 0x05;
@@ -176,7 +183,7 @@ DemoCampaign marches(const DemoOptions &options, const QVector<DemoEmbeddedMap> 
         bonuses(0, {secondarySkill(180, 28, 3), resource(6, 2500), resource(0, -500)});
 
     DemoScenario reach = scenario(QStringLiteral("The Ashen Reach"), 3, 3);
-    reach.map = maps.value(3);
+    reach.map = embedded(QStringLiteral("AshenReach.y6m"));
     reach.prerequisites = {1, 2};
     reach.epilogues[2] = page(4, 4, QStringLiteral("Ash and embers."));
     reach.heroKeeps = 0;
@@ -184,9 +191,9 @@ DemoCampaign marches(const DemoOptions &options, const QVector<DemoEmbeddedMap> 
     reach.startOptions = crossovers({{0, 1}, {1, 2}, {0, 2}});
 
     DemoScenario crossing = scenario(QStringLiteral("Tarq Crossing"), 4, 4);
-    crossing.map = maps.value(4);
+    crossing.map = embedded(QStringLiteral("TarqCrossing.y6m"));
     crossing.prerequisites = {3};
-    crossing.startOptions = startingHeroes({{0, 181}, {0, 182}, {1, RandomHero}});
+    crossing.startOptions = startingHeroes({{0, 1}, {0, 2}, {1, 18}});
 
     DemoScenario coast = scenario(QStringLiteral("Kestrel Coast: no map yet."), 7, 1);
     coast.prerequisites = {4};
@@ -198,7 +205,7 @@ DemoCampaign marches(const DemoOptions &options, const QVector<DemoEmbeddedMap> 
 
 // A campaign without a map: a chain over a background picture. The prerequisites are the chain
 // the editor derives when saving: each scenario with a map requires the previous one with a map.
-DemoCampaign chain(const QVector<DemoEmbeddedMap> &maps, const DemoEmbeddedMap &uncompressed) {
+DemoCampaign chain() {
     DemoCampaign campaign;
     campaign.fileName = QStringLiteral("Chain.y6c");
     campaign.withMap = false;
@@ -210,7 +217,7 @@ DemoCampaign chain(const QVector<DemoEmbeddedMap> &maps, const DemoEmbeddedMap &
     campaign.music = 6;
 
     DemoScenario first = scenario(QString(), 2, 1);
-    first.map = maps.value(0);
+    first.map = embedded(QStringLiteral("OldBorder.y6m"));
     first.prologues[0] = page(4, 6, QStringLiteral("The road starts here."));
     first.startOptions = bonuses(0, {resource(2, 10)});
 
@@ -218,22 +225,22 @@ DemoCampaign chain(const QVector<DemoEmbeddedMap> &maps, const DemoEmbeddedMap &
     empty.epilogues[0] = page(0, 0, QString());
 
     DemoScenario raw = scenario(QString(), 2, 2);
-    raw.map = uncompressed;
+    raw.map = embedded(QStringLiteral("Saltmarrow.y6m")); // stored uncompressed
     raw.prerequisites = {0};
     raw.startOptions = crossovers({{0, 0}});
 
     DemoScenario last = scenario(QString(), 2, 1);
-    last.map = maps.value(1);
+    last.map = embedded(QStringLiteral("GullRock.y6m"));
     last.prerequisites = {2};
     last.epilogues[2] = page(3, 3, QStringLiteral("The end of the road."));
-    last.startOptions = startingHeroes({{0, 180}});
+    last.startOptions = startingHeroes({{0, 20}});
 
     campaign.scenarios = {first, empty, raw, last};
     return campaign;
 }
 
 // A campaign on the map of twelve regions: prerequisite sets of two bytes.
-DemoCampaign baronies(const QVector<DemoEmbeddedMap> &maps) {
+DemoCampaign baronies() {
     DemoCampaign campaign;
     campaign.fileName = QStringLiteral("Baronies.y6c");
     campaign.campaignMap = 25;
@@ -252,20 +259,21 @@ DemoCampaign baronies(const QVector<DemoEmbeddedMap> &maps) {
             barony.prerequisites = {r - 1};
         campaign.scenarios.append(barony);
     }
-    campaign.scenarios[0].map = maps.value(2);
-    campaign.scenarios[5].map = maps.value(3);
-    campaign.scenarios[9].map = maps.value(4);
+    campaign.scenarios[0].map = embedded(QStringLiteral("Thornholm.y6m"));
+    campaign.scenarios[5].map = embedded(QStringLiteral("WreckersBay.y6m"));
+    campaign.scenarios[9].map = embedded(QStringLiteral("OldMarches.y6m"));
     campaign.scenarios[9].prerequisites = {0, 5, 8};
-    campaign.scenarios[11].map = maps.value(0);
+    campaign.scenarios[11].map = embedded(QStringLiteral("LockedKeep.y6m"));
     campaign.scenarios[11].prerequisites = {9, 10};
-    campaign.scenarios[11].startOptions = bonuses(0, {building(7), creature(RandomHero, 121, 3)});
+    campaign.scenarios[11].startOptions =
+        bonuses(0, {building(7), creature(MostPowerfulHero, 121, 3)});
     campaign.scenarios[11].epilogues[1] = page(9, 9, QStringLiteral("The baronies kneel."));
     return campaign;
 }
 
 // The content of the older-format samples: only what format 5 can hold (one page slot each,
 // creature ids below 145 and artifact ids below 129), so that every format reads the same.
-DemoCampaign oldFormatContent(const QVector<DemoEmbeddedMap> &maps) {
+DemoCampaign oldFormatContent() {
     DemoCampaign campaign;
     campaign.campaignMap = 26;
     campaign.name = QStringLiteral("Wyrmspine Pass");
@@ -273,14 +281,14 @@ DemoCampaign oldFormatContent(const QVector<DemoEmbeddedMap> &maps) {
     campaign.music = 2;
 
     DemoScenario gate = scenario(QStringLiteral("The gate"), 5, 1);
-    gate.map = maps.value(1);
+    gate.map = embedded(QStringLiteral("GreywaterFens.y6m"));
     gate.prologues[0] = page(6, 8, QStringLiteral("Snow on the pass."));
     gate.creaturesKept = {0, 144};
     gate.artifactsKept = {10, 128};
     gate.startOptions = bonuses(0, {artifact(5, 128), resource(3, 7)});
 
     DemoScenario ledge = scenario(QStringLiteral("The ledge"), 6, 2);
-    ledge.map = maps.value(2);
+    ledge.map = embedded(QStringLiteral("HollowmereCrossing.y6m"));
     ledge.prerequisites = {0};
     ledge.epilogues[0] = page(2, 0, QStringLiteral("Frost bites."));
     ledge.heroKeeps = 0x1f;
@@ -302,20 +310,11 @@ DemoCampaign inFormat(DemoCampaign campaign, const QString &fileName, int versio
 
 } // namespace
 
-QVector<DemoCampaign> demoCampaigns(const DemoOptions &options,
-                                    const QVector<DemoEmbeddedMap> &maps) {
-    // The chain campaign also embeds one map stored uncompressed.
-    DemoEmbeddedMap uncompressed;
-    for (const DemoEmbeddedMap &map : maps) {
-        if (!map.stored.startsWith("\x1f\x8b")) {
-            uncompressed = map;
-            break;
-        }
-    }
-    const DemoCampaign old = oldFormatContent(maps);
-    return {marches(options, maps),
-            chain(maps, uncompressed),
-            baronies(maps),
+QVector<DemoCampaign> demoCampaigns(const DemoOptions &options) {
+    const DemoCampaign old = oldFormatContent();
+    return {marches(options),
+            chain(),
+            baronies(),
             inFormat(old, QStringLiteral("Format5.y6c"), 5, 0),
             inFormat(old, QStringLiteral("Format6.y6c"), 6, 0),
             inFormat(old, QStringLiteral("Format10Sub0.y6c"), 10, 0),

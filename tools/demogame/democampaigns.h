@@ -74,6 +74,5 @@ QByteArray crossovers(const QVector<QPair<int, int>> &entries);
 QByteArray startingHeroes(const QVector<QPair<int, int>> &entries);
 } // namespace DemoStartOptions
 
-// Every sample campaign, built on the given maps.
-QVector<DemoCampaign> demoCampaigns(const DemoOptions &options,
-                                    const QVector<DemoEmbeddedMap> &maps);
+// Every sample campaign, embedding sample maps of the demo game.
+QVector<DemoCampaign> demoCampaigns(const DemoOptions &options);

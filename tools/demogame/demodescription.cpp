@@ -1,5 +1,7 @@
 #include "demodescription.h"
 
+#include "terrain.h"
+
 #include <QMap>
 
 namespace {
@@ -22,20 +24,25 @@ QByteArray lines(const QStringList &list) {
     return latin(list.join(QStringLiteral("\r\n")));
 }
 
-DemoRegion maskRegion(int mapId, int index, const QString &name, QPoint position) {
+// A region's pictures start at the top left corner of its part of the drawn land.
+QPoint regionPosition(int mapId, int index) {
+    return demoTerrain(mapId).regionRects.value(index).topLeft();
+}
+
+DemoRegion maskRegion(int mapId, int index, const QString &name) {
     DemoRegion region;
     region.name = name;
-    region.position = position;
+    region.position = regionPosition(mapId, index);
     const QString stem = QStringLiteral("C%1R%2").arg(mapId).arg(index, 2, 10, QLatin1Char('0'));
     region.pictures = QStringList{stem + QStringLiteral("F.pcx"), stem + QStringLiteral("B.pcx"),
                                   stem + QStringLiteral("G.pcx")};
     return region;
 }
 
-DemoRegion pieceRegion(int mapId, int index, const QString &name, QPoint position) {
+DemoRegion pieceRegion(int mapId, int index, const QString &name) {
     DemoRegion region;
     region.name = name;
-    region.position = position;
+    region.position = regionPosition(mapId, index);
     for (int state = 0; state < 3; ++state) {
         QStringList byColour;
         for (int colour = 0; colour < 8; ++colour)
@@ -59,9 +66,8 @@ QVector<DemoCampaignMap> demoCampaignMaps() {
         QStringLiteral("Greywater Fens"), QStringLiteral("Hollowmere"),
         QStringLiteral("Brannock Hills"), QStringLiteral("The Ashen Reach"),
         QStringLiteral("Tarq Crossing"),  QStringLiteral("Kestrel Coast")};
-    const QPoint marchSpots[] = {{40, 60}, {230, 50}, {60, 250}, {250, 230}, {90, 420}, {260, 410}};
     for (int r = 0; r < marchNames.size(); ++r)
-        marches.regions.append(maskRegion(24, r, marchNames[r], marchSpots[r]));
+        marches.regions.append(maskRegion(24, r, marchNames[r]));
     maps.append(marches);
 
     DemoCampaignMap isles;
@@ -71,9 +77,8 @@ QVector<DemoCampaignMap> demoCampaignMaps() {
     isles.mapKind = 0;
     const QStringList isleNames = {QStringLiteral("Gull Rock"), QStringLiteral("Saltmarrow"),
                                    QStringLiteral("Thornholm"), QStringLiteral("Wreckers' Bay")};
-    const QPoint isleSpots[] = {{50, 80}, {250, 90}, {70, 330}, {260, 350}};
     for (int r = 0; r < isleNames.size(); ++r)
-        isles.regions.append(pieceRegion(3, r, isleNames[r], isleSpots[r]));
+        isles.regions.append(pieceRegion(3, r, isleNames[r]));
     maps.append(isles);
 
     DemoCampaignMap realm;
@@ -86,8 +91,7 @@ QVector<DemoCampaignMap> demoCampaignMaps() {
         QStringLiteral("Glimmerholt"),  QStringLiteral("Harrowgate"), QStringLiteral("Ironsedge"),
         QStringLiteral("Jarrow Downs"), QStringLiteral("Kilnmere"),   QStringLiteral("Lowmarch")};
     for (int r = 0; r < baronies.size(); ++r)
-        realm.regions.append(
-            maskRegion(25, r, baronies[r], QPoint(20 + (r % 3) * 140, 20 + (r / 3) * 140)));
+        realm.regions.append(maskRegion(25, r, baronies[r]));
     maps.append(realm);
 
     DemoCampaignMap pass;
@@ -98,7 +102,7 @@ QVector<DemoCampaignMap> demoCampaignMaps() {
                                    QStringLiteral("Frostfang Ledge"),
                                    QStringLiteral("The Wyrm's Throat")};
     for (int r = 0; r < passNames.size(); ++r)
-        pass.regions.append(maskRegion(26, r, passNames[r], QPoint(60 + r * 110, 380 - r * 150)));
+        pass.regions.append(maskRegion(26, r, passNames[r]));
     maps.append(pass);
     return maps;
 }
@@ -159,9 +163,9 @@ QByteArray campaignMapScript(const DemoCampaignMap &map) {
             for (const QStringList &list : region.pieceLists)
                 script << list.join(QLatin1Char(' '));
         } else {
-            // Read in the order glow, fill, border.
-            script << region.pictures.value(2) << region.pictures.value(0)
-                   << region.pictures.value(1);
+            // The fill, border and glow masks, in this order.
+            script << region.pictures.value(0) << region.pictures.value(1)
+                   << region.pictures.value(2);
         }
     }
     return lines(script);

@@ -30,3 +30,11 @@ bool writeDemoGame(const QString &gameDir, const DemoOptions &options, QString *
            writeArchives(gameDir, options, error) && writeMusic(gameDir, options, error) &&
            writeDemoMaps(gameDir, options, error) && writeDemoCampaigns(gameDir, options, error);
 }
+
+bool writeLooseEntries(const QString &dir, const DemoOptions &options, QString *error) {
+    for (const DemoArchiveEntry &entry : demoTableEntries(options) + demoPictureEntries(options)) {
+        if (!writeGameFile(dir, entry.name, entry.bytes, error))
+            return false;
+    }
+    return true;
+}

@@ -16,6 +16,9 @@ bool writeMusic(const QString &gameDir, const DemoOptions &options, QString *err
 // Writes the whole demo game folder.
 bool writeDemoGame(const QString &gameDir, const DemoOptions &options, QString *error);
 
+// Writes every archive entry (tables and pictures) as a loose file into dir.
+bool writeLooseEntries(const QString &dir, const DemoOptions &options, QString *error);
+
 // Writes bytes to gameDir/relativePath, creating folders as needed.
 bool writeGameFile(const QString &gameDir, const QString &relativePath, const QByteArray &bytes,
                    QString *error);

@@ -25,7 +25,11 @@ int main(int argc, char *argv[]) {
                                 QStringLiteral("Pad the archives to a real game's size."));
     QCommandLineOption noMusic(QStringLiteral("no-music"),
                                QStringLiteral("Do not encode the MP3 files."));
-    parser.addOptions({language, fullSize, noMusic});
+    QCommandLineOption looseEntries(
+        QStringLiteral("entries-only"),
+        QStringLiteral("Write the archive entries (tables, pictures) as loose files into OUTDIR "
+                       "instead of the game (seeds for the fuzz targets)."));
+    parser.addOptions({language, fullSize, noMusic, looseEntries});
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
         std::fprintf(stderr, "usage: tarq-demo-game [--language en|ru] [--full-size] "
@@ -41,7 +45,10 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     QString error;
-    if (!writeDemoGame(parser.positionalArguments().first(), options, &error)) {
+    const QString outDir = parser.positionalArguments().first();
+    const bool written = parser.isSet(looseEntries) ? writeLooseEntries(outDir, options, &error)
+                                                    : writeDemoGame(outDir, options, &error);
+    if (!written) {
         std::fprintf(stderr, "tarq-demo-game: %s\n", qPrintable(error));
         return 1;
     }

@@ -6,7 +6,11 @@
 
 #include "demogamefixture.h"
 #include "gamedata/gamecatalogue.h"
+#include "gamedata/gamecataloguebuilder.h"
+#include "gamedata/lodarchiveset.h"
+#include "gamedata/moddatafile.h"
 #include "gamedata/textcodec.h"
+#include "gamedata/tstream.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,22 +19,15 @@
 
 #include <zlib.h>
 
-// The catalogue facts the sample campaigns depend on: the region counts of the demo's campaign
-// maps and its creature and artifact counts (150 creatures plus 7 of the mod, artifacts up to
-// the mod's id 148).
-inline GameCatalogue sampleCampaignCatalogue() {
-    GameCatalogue catalogue;
-    const QPair<int, int> regions[] = {{24, 6}, {3, 4}, {25, 12}, {26, 3}};
-    for (const auto &map : regions) {
-        CampaignMapDef definition;
-        definition.regionCount = map.second;
-        for (int r = 0; r < map.second; ++r)
-            definition.regions.append(CampaignRegionDef());
-        catalogue.campaignMaps.insert(map.first, definition);
-    }
-    catalogue.creatureCount = 157;
-    catalogue.artifactCount = 149;
-    return catalogue;
+// The catalogue of the demo game, built from its archives and mod records as the editor builds
+// it: the sample campaigns depend on its region counts and its creature and artifact counts.
+inline GameCatalogue demoGameCatalogue(const QString &gameFolder) {
+    LodArchiveSet archives;
+    archives.load(gameFolder + QStringLiteral("/Data"));
+    auto stream = openFileStream(gameFolder + QStringLiteral("/tarq.dat"), TFileStream::ReadOnly);
+    const ModRecordList records = stream ? readModDataFile(*stream) : ModRecordList();
+    QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
+    return buildGameCatalogue(archives, records, codec, codec);
 }
 
 // A demo game written once per test run into a temporary folder; the sample campaigns lie in

@@ -1,0 +1,278 @@
+// tarq-campaign run as a program on the demo game: JSON of campaigns and maps, resaving,
+// exporting maps, messages on standard error and exit statuses.
+
+#include "campaignfilefixture.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtEndian>
+
+class TestCampaignTool : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir demo;
+    QTemporaryDir scratch;
+    QString mapsFolder;
+
+    ProcessResult tool(const QStringList &arguments, bool withGame = true) {
+        QStringList all = arguments;
+        if (withGame)
+            all << QStringLiteral("--game") << demo.path();
+        return runProgram(QStringLiteral(TARQ_CAMPAIGN_TOOL_EXE), all, scratch.path());
+    }
+
+    QJsonObject json(const ProcessResult &result) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(result.standardOutput, &error);
+        if (error.error != QJsonParseError::NoError)
+            qWarning("not JSON: %s", qPrintable(error.errorString()));
+        return document.object();
+    }
+
+    QStringList errorLines(const ProcessResult &result) {
+        return QString::fromLocal8Bit(result.standardError).split('\n', Qt::SkipEmptyParts);
+    }
+
+    QString sample(const char *name) { return mapsFolder + '/' + QLatin1String(name); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(demo.isValid() && scratch.isValid());
+        mapsFolder = sampleCampaignFolder(demo);
+    }
+
+    void helpDescribesEveryCommand() {
+        const ProcessResult result = tool({"--help"}, false);
+        QCOMPARE(result.exitCode, 0);
+        for (const char *word : {"info", "map-info", "resave", "export-maps", "--game",
+                                 "kind|title|text", "Exit status"})
+            QVERIFY2(result.standardOutput.contains(word), word);
+    }
+
+    void usageErrors_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("nothing") << QStringList();
+        QTest::newRow("unknown command") << QStringList{"unpack", "a.y6c"};
+        QTest::newRow("info without file") << QStringList{"info"};
+        QTest::newRow("resave with one file") << QStringList{"resave", "a.y6c"};
+        QTest::newRow("export-maps with three") << QStringList{"export-maps", "a", "b", "c"};
+        QTest::newRow("unknown option") << QStringList{"--verbose", "info", "a.y6c"};
+    }
+
+    void usageErrors() {
+        QFETCH(QStringList, arguments);
+        const ProcessResult result = tool(arguments);
+        QCOMPARE(result.exitCode, 2);
+        QVERIFY(result.standardOutput.isEmpty());
+        QVERIFY(result.standardError.contains("Usage:"));
+    }
+
+    void infoPrintsTheWholeCampaign() {
+        const ProcessResult result = tool({"info", sample("Marches.y6c")});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.standardError.isEmpty());
+        const QJsonObject campaign = json(result);
+        QCOMPARE(campaign.value("name").toString(), QStringLiteral("The Marches"));
+        QCOMPARE(campaign.value("campaignMap").toInt(), 24);
+        QCOMPARE(campaign.value("version").toInt(), 10);
+        QCOMPARE(campaign.value("withMap").toBool(), true);
+        QCOMPARE(campaign.value("campaignFileVersion").toString(), QStringLiteral("1.7.3"));
+        for (const char *field : {"description", "difficultySelectable", "music", "background",
+                                  "scenarioCount", "forbidNewerVersions"})
+            QVERIFY2(campaign.contains(field), field);
+        const QJsonArray scenarios = campaign.value("scenarios").toArray();
+        QCOMPARE(scenarios.size(), 6);
+
+        const QJsonObject fens = scenarios[0].toObject();
+        QCOMPARE(fens.value("prologues").toArray()[0].toObject(),
+                 (QJsonObject{
+                     {"video", 0}, {"music", 0}, {"text", "Mist lies on the Greywater Fens."}}));
+        QVERIFY(fens.value("prologues").toArray()[1].isNull());
+        QCOMPARE(fens.value("heroKeeps").toArray(), QJsonArray({0, 1, 2, 3}));
+        const QJsonObject options = fens.value("startOptions").toObject();
+        QCOMPARE(options.value("kind").toInt(), 1);
+        QCOMPARE(options.keys(), QStringList({"bonuses", "kind", "player"}));
+        const QJsonArray bonuses = options.value("bonuses").toArray();
+        QCOMPARE(bonuses[0].toObject(), (QJsonObject{{"type", 0}, {"hero", 5}, {"spell", 15}}));
+        QCOMPARE(bonuses[2].toObject(), (QJsonObject{{"type", 2}, {"building", 16}}));
+
+        // Every key the model has, and only the fields of each bonus type.
+        QCOMPARE(fens.keys(), QStringList({"artifactsKept", "creaturesKept", "difficulty",
+                                           "epilogues", "heroKeeps", "mapData", "mapHeader",
+                                           "mapName", "mapSize", "prerequisites", "prologues",
+                                           "regionColor", "regionText", "startOptions"}));
+        const QJsonObject primary = scenarios[1]
+                                        .toObject()
+                                        .value("startOptions")
+                                        .toObject()
+                                        .value("bonuses")
+                                        .toArray()[2]
+                                        .toObject();
+        QCOMPARE(primary.keys(),
+                 QStringList({"attack", "defence", "hero", "knowledge", "spellPower", "type"}));
+        QCOMPARE(scenarios[3].toObject().value("startOptions").toObject().value("crossovers"),
+                 QJsonValue(QJsonArray({QJsonObject{{"player", 0}, {"scenario", 1}},
+                                        QJsonObject{{"player", 1}, {"scenario", 2}},
+                                        QJsonObject{{"player", 0}, {"scenario", 2}}})));
+        QCOMPARE(scenarios[4].toObject().value("startOptions").toObject().value("heroes"),
+                 QJsonValue(QJsonArray({QJsonObject{{"player", 0}, {"hero", 1}},
+                                        QJsonObject{{"player", 0}, {"hero", 2}},
+                                        QJsonObject{{"player", 1}, {"hero", 18}}})));
+        QCOMPARE(scenarios[1].toObject().value("prerequisites").toArray(), QJsonArray({0}));
+
+        // The map: its size and digest, and its summary as map-info prints it.
+        const CampaignFileParts parts = splitCampaignFile(readWholeFile(sample("Marches.y6c")));
+        const int size = fens.value("mapSize").toInt();
+        const QByteArray map = parts.maps.left(size);
+        QCOMPARE(fens.value("mapData").toObject(),
+                 (QJsonObject{
+                     {"size", size},
+                     {"sha256",
+                      QString::fromLatin1(
+                          QCryptographicHash::hash(map, QCryptographicHash::Sha256).toHex())}}));
+        const QString exported = scratch.filePath("fens.y6m");
+        writeWholeFile(exported, map);
+        const ProcessResult header = tool({"map-info", exported});
+        QCOMPARE(header.exitCode, 0);
+        QCOMPARE(fens.value("mapHeader").toObject(), json(header));
+        QVERIFY(scenarios[5].toObject().value("mapHeader").isNull());
+        QVERIFY(scenarios[5].toObject().value("startOptions").isNull());
+    }
+
+    void mapInfoPrintsTheHeader() {
+        const ProcessResult result = tool({"map-info", sample("TarqCrossing.y6m")}, false);
+        QCOMPARE(result.exitCode, 0);
+        const QJsonObject header = json(result);
+        QCOMPARE(header.value("name").toString(), QStringLiteral("Tarq Crossing"));
+        QCOMPARE(header.value("format").toInt(), 32);
+        QCOMPARE(header.value("subversion").toInt(), 8);
+        QCOMPARE(header.value("mapFileVersion").toString(), QStringLiteral("1.7.3"));
+        QCOMPARE(header.value("teamCount").toInt(), 4);
+        QCOMPARE(
+            header.value("customHeroes").toArray()[0].toObject(),
+            (QJsonObject{
+                {"hero", 160}, {"portrait", 160}, {"name", "Tarq the Founder"}, {"players", 7}}));
+        QCOMPARE(header.value("players").toArray()[0].toObject().value("heroes").toArray()[1],
+                 QJsonValue(QJsonObject{{"id", 2}, {"name", "Lady Wren"}}));
+        QCOMPARE(header.value("hasPlayers").toBool(), true);
+        const QJsonArray players = header.value("players").toArray();
+        QCOMPARE(players.size(), 8);
+        for (const char *field : {"canHumanPlay", "canComputerPlay", "aiTactic", "allowedTowns",
+                                  "randomTown", "hasMainTown", "generateHeroAtMainTown",
+                                  "mainTownType", "randomHero", "mainHero", "heroes"})
+            QVERIFY2(players[0].toObject().contains(field), field);
+        QCOMPARE(players[0].toObject().value("generateHeroAtMainTown").toBool(), true);
+        QCOMPARE(players[1].toObject().value("generateHeroAtMainTown").toBool(), false);
+        QCOMPARE(players[0].toObject().value("heroes").toArray().size(), 2);
+        for (const char *field :
+             {"format", "subversion", "mapFileVersion", "size", "twoLevels", "description",
+              "difficulty", "levelLimit", "teamCount", "teams", "allowedHeroes", "customHeroes"})
+            QVERIFY2(header.contains(field), field);
+    }
+
+    void refusedInput_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("firstError");
+        const QString missing = scratch.filePath("missing.y6c");
+        QTest::newRow("missing campaign")
+            << QStringList{"info", missing} << "critical|Error|Can't open file " + missing;
+
+        CampaignFileParts parts = splitCampaignFile(readWholeFile(sample("Marches.y6c")));
+        qToLittleEndian<uint32_t>(4, parts.content.data() + 16);
+        const QString newer = scratch.filePath("newer.y6c");
+        writeWholeFile(newer, joinCampaignFile(scratch.filePath("j"), parts.content, parts.maps));
+        QTest::newRow("newer campaign")
+            << QStringList{"info", newer}
+            << "critical|Error|This campaign was made for a newer version of Tarq 1.7.4. It is "
+               "impossible to open it in older version.\\n";
+        QTest::newRow("resave of a newer campaign")
+            << QStringList{"resave", newer, scratch.filePath("out.y6c")}
+            << "critical|Error|This campaign was made for a newer version of Tarq 1.7.4. It is "
+               "impossible to open it in older version.\\n";
+
+        const QString cut = scratch.filePath("cut.y6c");
+        writeWholeFile(cut, readWholeFile(sample("Marches.y6c")).left(40));
+        QTest::newRow("campaign cut short")
+            << QStringList{"info", cut}
+            << "tarq-campaign: " + cut + ": the campaign cannot be read";
+
+        const QString unknownMap = scratch.filePath("unknown.y6m");
+        writeWholeFile(unknownMap, QByteArray("\x63\0\0\0\x01", 5));
+        QTest::newRow("map of an unknown format")
+            << QStringList{"map-info", unknownMap}
+            << "warning|Error|Unknown map format - probably of newer Tarq versions.";
+        const QString missingMap = scratch.filePath("missing.y6m");
+        QTest::newRow("missing map")
+            << QStringList{"map-info", missingMap}
+            << "warning|Error|Cannot read file " + missingMap + ":\\nNo such file or directory.";
+        QTest::newRow("unwritable target")
+            << QStringList{"resave", sample("Marches.y6c"), scratch.filePath("no/such/out.y6c")}
+            << "warning|Error|Cannot write file " + scratch.filePath("no/such/out.y6c") +
+                   ":\\nNo such file or directory.";
+    }
+
+    void refusedInput() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, firstError);
+        const ProcessResult result = tool(arguments);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.standardOutput.isEmpty());
+        QVERIFY2(!errorLines(result).isEmpty(), "no message");
+        QCOMPARE(errorLines(result).first(), firstError);
+    }
+
+    // Without --game the catalogue comes from the program's own folder, not the current one.
+    void gameFolderDefaultsToTheProgramsFolder() {
+        const ProcessResult result = runProgram(QStringLiteral(TARQ_CAMPAIGN_TOOL_EXE),
+                                                {"info", "Maps/Marches.y6c"}, demo.path());
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY(result.standardOutput.isEmpty());
+    }
+
+    void resaveWritesWhatTheEditorSaves_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        for (const QString &path : sampleCampaignFiles(mapsFolder)) {
+            const QString name = QFileInfo(path).fileName();
+            QTest::newRow(qPrintable(name))
+                << name << (name.startsWith("Format") ? "Format10Sub2.y6c" : name);
+        }
+    }
+
+    void resaveWritesWhatTheEditorSaves() {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        const QString target = scratch.filePath("resaved-" + name);
+        const ProcessResult result = tool({"resave", mapsFolder + '/' + name, target});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.standardError.isEmpty());
+        const CampaignFileParts saved = splitCampaignFile(readWholeFile(target));
+        const CampaignFileParts original =
+            splitCampaignFile(readWholeFile(mapsFolder + '/' + expected));
+        QCOMPARE(saved.content.toHex(), original.content.toHex());
+        QCOMPARE(saved.maps, original.maps);
+    }
+
+    void exportMapsWritesEveryEmbeddedMap() {
+        const QString folder = scratch.filePath("exported");
+        const ProcessResult result = tool({"export-maps", sample("Chain.y6c"), folder});
+        QCOMPARE(result.exitCode, 0);
+        const QStringList written =
+            QString::fromLocal8Bit(result.standardOutput).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(written, QStringList({folder + "/OldBorder.y6m", folder + "/Saltmarrow.y6m",
+                                       folder + "/GullRock.y6m"}));
+        QByteArray joined;
+        for (const QString &path : written)
+            joined += readWholeFile(path);
+        QCOMPARE(joined, splitCampaignFile(readWholeFile(sample("Chain.y6c"))).maps);
+        for (const QString &path : written)
+            QCOMPARE(readWholeFile(path),
+                     readWholeFile(mapsFolder + '/' + QFileInfo(path).fileName()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCampaignTool)
+#include "test_campaigntool.moc"
