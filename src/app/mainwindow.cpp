@@ -6,6 +6,10 @@
 #include "campaign/campaignfile.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
+#include "campaignmap/campaignmapscene.h"
+#include "campaignmap/campaignregionitem.h"
+#include "campaignmap/mapbrowser.h"
+#include "campaignmap/myqgraphicsview.h"
 #include "dialogs/about/aboutvadoz.h"
 #include "dialogs/campaign/editcampaign.h"
 #include "dialogs/campaign/newcampaign.h"
@@ -21,8 +25,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QLabel>
 #include <QSettings>
 #include <QShortcut>
@@ -137,20 +139,15 @@ void MainWindow::createStatusBar() {
     ui->statusBar->addWidget(regionLabel, 1);
 }
 
-// The campaign map view takes this page over; until then an empty view of the map's size holds
-// its place, so that the window keeps its layout and its resize rule.
 void MainWindow::createMapPage() {
-    auto *view = new QGraphicsView(ui->stackedWidget);
-    view->setObjectName(QStringLiteral("mapPlaceholder"));
-    view->setFrameShape(QFrame::NoFrame);
-    view->setScene(new QGraphicsScene(QRectF(QPointF(0, 0), fullMapSize), view));
-    view->setBackgroundBrush(QColor(38, 30, 24));
-    view->setAcceptDrops(false); // a dropped file goes to the window
-    view->resize(fullMapSize);
+    mapBrowser = new MapBrowser(ui->stackedWidget, hintLabel);
+    ui->stackedWidget->addWidget(mapBrowser);
+    ui->stackedWidget->setCurrentWidget(mapBrowser);
+    MyQGraphicsView *view = mapBrowser->view();
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ui->stackedWidget->addWidget(view);
-    ui->stackedWidget->setCurrentWidget(view);
+    connect(view, &MyQGraphicsView::scenarioPropertiesRequested, this,
+            &MainWindow::openScenarioProperties);
     mapView = view;
     dropHandler->setMapScene(view->scene());
 }
@@ -232,9 +229,18 @@ void MainWindow::showSelectedRegionName() {
         gameCatalogue().campaignMaps.value(shownCampaignMap).regions.value(shownRegion).name);
 }
 
-// The campaign map view fills its scene here once it is part of the editor; until then the
-// placeholder page stays empty.
-void MainWindow::rebuildCampaignMap() {}
+void MainWindow::rebuildCampaignMap() {
+    regionItems = buildCampaignMapScene(mapBrowser->view()->scene(), openCampaign, shownCampaignMap,
+                                        shownRegion, this);
+}
+
+void MainWindow::updateRegionItems(const CmpCampaign &edited) {
+    if (!edited.withMap)
+        return;
+    for (CampaignRegionItem *item : qAsConst(regionItems))
+        if (item->region < edited.scenarios.size())
+            updateRegionItem(item, edited.scenarios.at(item->region));
+}
 
 void MainWindow::updateRecentFileActions() {
     const QStringList files = storedRecentFiles();

@@ -9,7 +9,9 @@
 #include <array>
 #include <memory>
 
+class CampaignRegionItem;
 class DragAndDropHandler;
+class MapBrowser;
 class QAbstractScrollArea;
 class QAction;
 class QLabel;
@@ -43,6 +45,9 @@ public:
     void showSelectedRegionName();
     // Fills the campaign map view from the campaign.
     void rebuildCampaignMap();
+    // After an accepted scenario properties window: the region items take the colours and map
+    // states of the edited campaign's scenarios.
+    void updateRegionItems(const CmpCampaign &edited);
     void updateRecentFileActions();
 
     const CmpCampaign &campaign() const { return openCampaign; }
@@ -50,6 +55,7 @@ public:
 
     int shownCampaignMap = defaultCampaignMap;
     int shownRegion = 0;
+    QList<CampaignRegionItem *> regionItems; // in region order
 
 public slots:
     void loadFile(const QString &fileName);
@@ -107,7 +113,8 @@ private:
     CmpCampaign openCampaign;
     QString currentFilePath;
     std::array<QAction *, MaxRecentFiles> recentFileActions{};
-    QAbstractScrollArea *mapView = nullptr;
+    MapBrowser *mapBrowser = nullptr;
+    QAbstractScrollArea *mapView = nullptr; // the map browser's view
     bool skipVersionQuestion = false;
     QSize initialWindowSize;
 };

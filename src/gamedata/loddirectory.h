@@ -4,7 +4,9 @@
 #include <QStringList>
 #include <QVector>
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 // One 32-byte directory record of a .lod archive.
 struct LodEntry {
@@ -25,6 +27,29 @@ public:
         LodEntry entry;
     };
 
+    // Walks the entries in key order, as a range-for over a map walks its values.
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = LodEntry;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const LodEntry *;
+        using reference = const LodEntry &;
+
+        explicit const_iterator(QVector<Item>::const_iterator at) : at(at) {}
+        const LodEntry &operator*() const { return at->entry; }
+        const LodEntry *operator->() const { return &at->entry; }
+        const_iterator &operator++() {
+            ++at;
+            return *this;
+        }
+        bool operator==(const const_iterator &other) const { return at == other.at; }
+        bool operator!=(const const_iterator &other) const { return at != other.at; }
+
+    private:
+        QVector<Item>::const_iterator at;
+    };
+
     LodDirectory() = default;
     // Items in file order; of two items with one key the later is kept.
     explicit LodDirectory(QVector<Item> items);
@@ -35,6 +60,8 @@ public:
     QStringList keys() const;
     int size() const { return sorted.size(); }
     bool isEmpty() const { return sorted.isEmpty(); }
+    const_iterator begin() const { return const_iterator(sorted.cbegin()); }
+    const_iterator end() const { return const_iterator(sorted.cend()); }
 
 private:
     QVector<Item> sorted;

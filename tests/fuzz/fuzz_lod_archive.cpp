@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     LodArchive archive;
     archive.readFrom(device);
     static QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
-    for (const QString &key : archive.directory.keys()) {
-        const QByteArray entry = LodArchive::readData(device, archive.directory.value(key));
+    for (const LodEntry &listed : archive.directory) {
+        const QByteArray entry = LodArchive::readData(device, listed);
         for (const QString &line : splitTableText(entry, codec)) {
             if (!isBlankLine(line))
                 splitCells(line);

@@ -225,6 +225,18 @@ private slots:
                  (QMap<int, QString>{{0, "Back1.pcx"}, {1, "#kept"}, {2, "Back2.pcx"}}));
     }
 
+    void absurdRegionCountIsBounded() {
+        CatalogueFixture f;
+        f.addRecord("campmap1", 9, 8, "1\r\n2000000000\r\n1 2\r\n");
+        f.addRecord("campmap2", 9, 8, "1\r\n3\r\n1 2\r\n");
+        const GameCatalogue c = f.build();
+        // No more regions than the script has characters; a short script keeps its count.
+        QVERIFY(c.campaignMaps.value(1).regionCount <= 20);
+        QCOMPARE(c.campaignMaps.value(1).regions.size(), c.campaignMaps.value(1).regionCount);
+        QCOMPARE(c.campaignMaps.value(2).regionCount, 3);
+        QCOMPARE(c.campaignMaps.value(2).regions.value(0).y, 2);
+    }
+
     void malformedPositionStopsMapsAndBackgrounds_data() {
         QTest::addColumn<QByteArray>("position");
         QTest::newRow("three parts") << QByteArray("1 2 3");

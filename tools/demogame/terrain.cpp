@@ -31,12 +31,13 @@ float bumpField(const QVector<Bump> &bumps, float u, float v) {
 float landShape(DemoTerrain::Style style, float u, float v) {
     switch (style) {
     case DemoTerrain::Style::Marches: {
-        // A coast running down the east side, a bay in the south-east, sea in the north-east.
-        const float coast = 0.78f - 0.16f * std::sin(v * 5.0f) - 0.25f * std::max(0.0f, v - 0.7f);
-        const float west = 0.9f * (coast - u);
+        // A coast running down the east side and turning west in the south; hill country, not
+        // mountains, inland.
+        const float coast = 0.72f - 0.1f * std::sin(v * 5.0f) - 0.22f * std::max(0.0f, v - 0.62f);
+        const float west = 1.7f * (coast - u);
         const float north = (v - 0.04f) * 3.0f;
-        const float south = (0.97f - v) * 3.0f;
-        return std::min({west, north, south, 0.8f}) + 0.1f;
+        const float south = (0.93f - v) * 3.0f;
+        return std::min({west, north, south, 0.42f + 0.25f * u}) + 0.1f;
     }
     case DemoTerrain::Style::Isles:
         return bumpField({{0.28f, 0.2f, 0.15f, 0.9f},

@@ -1,4 +1,5 @@
-// The demo game's creature, artifact, hero, skill and spell tables.
+// The game's own tables in the demo game: creatures, artifacts, heroes, skills, spells, resources,
+// colours and general texts.
 
 #include "tabletext.h"
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QGraphicsPixmapItem>
+
+class MainWindow;
+class QGraphicsScene;
+struct CmpScenario;
+
+// Item data under this key tells the scene's items apart.
+constexpr int mapItemKindKey = 256;
+enum MapItemKind { BackgroundItem = 0, RegionItem = 1 };
+
+// One clickable region of the campaign map. Its picture shows its colour and state (selected,
+// with a map, or empty); a left or right press selects it.
+class CampaignRegionItem : public QGraphicsPixmapItem {
+public:
+    CampaignRegionItem() = default;
+
+    // RegionSelected, RegionHasMap or RegionEmpty.
+    int regionState() const;
+    // Sets the picture of the item's colour and state.
+    void updatePicture();
+
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+    int colour = 2;
+    int campaignMap = 0;
+    int region = 0; // equal to the scenario index
+    bool selected = false;
+    bool hasMap = false;
+    QGraphicsScene *mapScene = nullptr;
+    MainWindow *mainWindow = nullptr; // told about a newly selected region; may be null
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+};
+
+// Takes the scenario's region colour and map state, recomputing the picture when either changed.
+void updateRegionItem(CampaignRegionItem *item, const CmpScenario &scenario);

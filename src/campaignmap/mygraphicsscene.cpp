@@ -1,0 +1,3 @@
+#include "campaignmap/mygraphicsscene.h"
+
+void MyGraphicsScene::dragMoveEvent(QGraphicsSceneDragDropEvent *) {}
