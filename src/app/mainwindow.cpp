@@ -307,7 +307,7 @@ void MainWindow::newFile() {
     if (dialog.isWithMap()) {
         resetCampaign(openCampaign, uint8_t(dialog.selectedId()), true, 0, 0);
         shownCampaignMap = openCampaign.campaignMap;
-        ui->stackedWidget->setCurrentWidget(mapView);
+        ui->stackedWidget->setCurrentWidget(mapBrowser);
     } else {
         resetCampaign(openCampaign, defaultCampaignMap, false, dialog.selectedId(), 1);
         shownCampaignMap = defaultCampaignMap;

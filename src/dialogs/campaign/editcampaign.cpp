@@ -3,14 +3,16 @@
 #include "app/campaignmodified.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
+#include "campaignmap/campaignmappreview.h"
 #include "dialogs/campaign/campaignmapchange.h"
-#include "dialogs/campaign/campaignpreview.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
 #include "sound/musicplayer.h"
 #include "ui_editcampaign.h"
+#include "widgets/rightclickfilter.h"
 
+#include <QAbstractItemView>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTextCursor>
@@ -65,6 +67,13 @@ EditCampaign::EditCampaign(QWidget *parent, CmpCampaign *campaign)
         showPlayIcon(false);
     }
 
+    // Right clicks on the two lists and their pop-ups do nothing.
+    auto *rightClicks = new RightClickFilter(this);
+    for (QComboBox *combo : {ui->bgCombobox, ui->musicCombobox}) {
+        combo->installEventFilter(rightClicks);
+        combo->view()->viewport()->installEventFilter(rightClicks);
+    }
+
     connect(ui->bgCombobox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &EditCampaign::bgSelected);
     connect(ui->musicCombobox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -113,17 +122,17 @@ void EditCampaign::fillCampaignMaps() {
 }
 
 void EditCampaign::bgSelected(int index) {
-    if (index < 0) {
-        showCampaignPreview(ui->bgPixmapHolder, QString(), false, 0);
+    // A picture missing from the archives leaves the preview empty, not showing the last one.
+    ui->bgPixmapHolder->clear();
+    if (index < 0)
         return;
-    }
     const int id = ui->bgCombobox->itemData(index).toInt();
     if (campaign->withMap)
-        showCampaignPreview(ui->bgPixmapHolder,
-                            gameCatalogue().campaignMaps.value(id).backgroundPicture, true, id);
+        renderCampaignMapPreview(
+            ui->bgPixmapHolder, gameCatalogue().campaignMaps.value(id).backgroundPicture, true, id);
     else
-        showCampaignPreview(ui->bgPixmapHolder, gameCatalogue().campaignBackgrounds.value(id),
-                            false, id);
+        renderCampaignMapPreview(ui->bgPixmapHolder, gameCatalogue().campaignBackgrounds.value(id),
+                                 false, id);
 }
 
 void EditCampaign::changeMusicSelection(int index) {

@@ -1,7 +1,7 @@
 #include "dialogs/campaign/newcampaign.h"
 
 #include "campaign/cmpcampaign.h"
-#include "dialogs/campaign/campaignpreview.h"
+#include "campaignmap/campaignmappreview.h"
 #include "gamedata/gamecatalogue.h"
 #include "ui_newcampaign.h"
 
@@ -75,9 +75,11 @@ void NewCampaign::clickOnListboxItem(QListWidgetItem *current, QListWidgetItem *
     Q_UNUSED(previous);
     if (!current)
         return;
+    // A picture missing from the archives leaves the preview empty, not showing the last one.
+    ui->bgPixmapHolder->clear();
     const int id = current->data(Qt::UserRole).toInt();
     const bool withMap = ui->campaignWithMapBtn->isChecked();
     const QString picture = withMap ? gameCatalogue().campaignMaps.value(id).backgroundPicture
                                     : gameCatalogue().campaignBackgrounds.value(id);
-    showCampaignPreview(ui->bgPixmapHolder, picture, withMap, id);
+    renderCampaignMapPreview(ui->bgPixmapHolder, picture, withMap, id);
 }
