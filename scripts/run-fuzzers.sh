@@ -4,6 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
+# Seconds one input may take; raise it on a busy machine, where a starved run is not a hang.
+timeout=${FUZZ_TIMEOUT:-1}
 shift || true
 ./scripts/install-deps.sh --with-fuzz
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -51,7 +53,7 @@ fi
 for target in "${targets[@]}"; do
     echo "== fuzz-$target for ${seconds}s =="
     mkdir -p "$work/corpus/$target" "$work/artifacts/$target"
-    build-fuzz/bin/fuzz-"$target" -max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 \
+    build-fuzz/bin/fuzz-"$target" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb=2048 \
         -malloc_limit_mb=64 -print_final_stats=1 -artifact_prefix="$work/artifacts/$target/" \
         "$work/corpus/$target" 2>&1 | grep -E "stat::number_of_executed_units|ERROR|SUMMARY|crash-|Done" || true
     if ls "$work/artifacts/$target/"* >/dev/null 2>&1; then

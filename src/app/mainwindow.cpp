@@ -13,6 +13,7 @@
 #include "dialogs/about/aboutvadoz.h"
 #include "dialogs/campaign/editcampaign.h"
 #include "dialogs/campaign/newcampaign.h"
+#include "dialogs/scenario/scenarioinfo.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -200,8 +201,7 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
     // Their dialogs are not part of the editor yet.
-    for (QAction *action : {ui->scenarioProperties, ui->actionConvertCmp, ui->actionExport_Texts,
-                            ui->actionImport_Texts})
+    for (QAction *action : {ui->actionConvertCmp, ui->actionExport_Texts, ui->actionImport_Texts})
         action->setEnabled(false);
 }
 
@@ -464,7 +464,20 @@ void MainWindow::showChangedCampaignMap() {
     updateWindowTitle();
 }
 
-void MainWindow::openScenarioProperties() {}
+// The window edits a copy; only OK hands it back, and only reported changes mark the campaign.
+void MainWindow::openScenarioProperties() {
+    if (openCampaign.scenarios.isEmpty())
+        return;
+    ScenarioInfo window(this, openCampaign, currentCampaignMap, selectedRegion);
+    if (window.exec() != QDialog::Accepted)
+        return;
+    const bool changed = window.commitAll() || window.scenariosModified();
+    selectedRegion = window.currentScenarioIndex();
+    CmpCampaign edited = window.campaign();
+    edited.scenarioCount = edited.scenarios.size();
+    updateRegionItems(edited);
+    replaceCampaign(std::move(edited), changed);
+}
 
 void MainWindow::exportTexts() {}
 

@@ -39,7 +39,7 @@ void renderCampaignMapPreview(QLabel *label, const QString &backgroundName, bool
     std::optional<QByteArray> bytes = fetchPictureEntry(backgroundName);
     if (!bytes)
         return;
-    QImage image = decodeTrueColorPicture(*bytes).copy(campaignMapRect);
+    QImage image = campaignMapPart(decodeTrueColorPicture(*bytes));
     bytes.reset();
     if (withMap) {
         QPainter painter(&image);

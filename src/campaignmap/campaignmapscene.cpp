@@ -45,9 +45,10 @@ QList<CampaignRegionItem *> buildCampaignMapScene(QGraphicsScene *scene,
     std::optional<QByteArray> bytes = fetchPictureEntry(backgroundName(campaign, shownCampaignMap));
     if (!bytes)
         return regionItems;
-    const QImage background = decodeTrueColorPicture(*bytes).copy(campaignMapRect);
+    QImage background = campaignMapPart(decodeTrueColorPicture(*bytes));
     bytes.reset();
-    QGraphicsPixmapItem *backgroundItem = scene->addPixmap(QPixmap::fromImage(background));
+    QGraphicsPixmapItem *backgroundItem =
+        scene->addPixmap(QPixmap::fromImage(std::move(background)));
     backgroundItem->setPos(0, 0);
     backgroundItem->setData(mapItemKindKey, BackgroundItem);
     backgroundItem->setFlag(QGraphicsItem::ItemIsSelectable, false);

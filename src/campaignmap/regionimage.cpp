@@ -67,35 +67,42 @@ struct Channels {
     QRgb argb() const { return qRgba(red, green, blue, alpha); }
 };
 
-// Selected: the glow lightens towards white (glow red 0 gives white, 255 the plain colour).
-// HasMap: the glow darkens to between half and the full colour.
-QRgb solidRegionPixel(const Channels &base, int state, QRgb glow, QRgb border) {
-    Channels c = base;
-    if (isOpaque(glow)) {
-        const int g = qRed(glow);
+// The colour of a solid region's pixel under the glow, by glow red. Selected: the glow
+// lightens towards white (glow red 0 gives white, 255 the plain colour). HasMap: the glow
+// darkens to between half and the full colour. The pixel loop only looks the colour up.
+std::array<Channels, 256> glowedColours(const Channels &base, int state) {
+    std::array<Channels, 256> table;
+    for (int g = 0; g < 256; ++g) {
+        Channels c = base;
         if (state == RegionSelected)
             c.changeColour([g](int v) { return 255 + floorDiv((v - 255) * g, 256); });
         else
             c.changeColour([g](int v) { return floorDiv(v * floorDiv(g + 255, 2), 256); });
         c.alpha = solidAlpha;
+        table[g] = c;
     }
+    return table;
+}
+
+// Under the border each channel keeps border red / 256 of itself; the alpha stays.
+QRgb bordered(Channels c, QRgb border) {
     if (isOpaque(border)) {
-        const int b = qRed(border);
-        c.changeColour([b](int v) { return floorDiv(b * v, 256); });
+        const unsigned b = qRed(border);
+        c.changeColour([b](int v) { return int((b * unsigned(v)) / 256); });
     }
     return c.argb();
 }
 
+QRgb solidRegionPixel(const Channels &base, const std::array<Channels, 256> &glowed, QRgb glow,
+                      QRgb border) {
+    return bordered(isOpaque(glow) ? glowed[qRed(glow)] : base, border);
+}
+
 // Empty: under the glow the dash pattern gives the alpha, the colour stays.
-QRgb emptyRegionPixel(const Channels &base, QRgb glow, QRgb border, QRgb dash) {
-    Channels c = base;
+QRgb emptyRegionPixel(Channels c, QRgb glow, QRgb border, QRgb dash) {
     if (isOpaque(glow))
         c.alpha = qRed(dash);
-    if (isOpaque(border)) {
-        const int b = qRed(border);
-        c.changeColour([b](int v) { return floorDiv(b * v, 256); });
-    }
-    return c.argb();
+    return bordered(c, border);
 }
 
 // Positive remainder: the dash pattern repeats where a region reaches beyond it.
@@ -140,6 +147,7 @@ QImage composeRegionImage(int colour, int campaignMap, int region, int state, co
     const Channels base{colourValue.red(), colourValue.green(), colourValue.blue(),
                         empty ? emptyAlpha : solidAlpha};
     const CampaignRegionDef &definition = campaignRegionDefinition(campaignMap, region);
+    const std::array<Channels, 256> glowed = glowedColours(base, state);
 
     const int width = result.width();
     const int borderWidth = borderRows.width();
@@ -161,7 +169,7 @@ QImage composeRegionImage(int colour, int campaignMap, int region, int state, co
             const QRgb borderPixel = pixelAt(borderRow, k, borderWidth);
             const QRgb glowPixel = pixelAt(glowRow, k, glowWidth);
             out[k] = empty ? emptyRegionPixel(base, glowPixel, borderPixel, dashRow[dashColumn])
-                           : solidRegionPixel(base, state, glowPixel, borderPixel);
+                           : solidRegionPixel(base, glowed, glowPixel, borderPixel);
         }
     }
     return result;

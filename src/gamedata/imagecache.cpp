@@ -20,6 +20,18 @@ void ImageCache::preloadOpaquePicture(const QString &name) {
         opaquePictures.insert(name, decodeOpaquePicture(name));
 }
 
+std::optional<QImage> ImageCache::trueColorPicture(const QString &name) {
+    const auto found = trueColorPictures.constFind(name);
+    if (found != trueColorPictures.constEnd())
+        return *found;
+    const std::optional<QByteArray> bytes = fetchPictureEntry(name);
+    if (!bytes)
+        return std::nullopt;
+    const QImage image = decodeTrueColorPicture(*bytes);
+    trueColorPictures.insert(name, image);
+    return image;
+}
+
 std::optional<QImage> ImageCache::findComposed2(quint32 a, quint32 b) const {
     const auto found = composedPictures2.constFind(ComposedKey2{a, b});
     if (found == composedPictures2.constEnd())

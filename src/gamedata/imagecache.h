@@ -21,6 +21,9 @@ public:
     QImage transparentPicture(const QString &name);
     // Decodes `name` without transparency into opaquePictures unless it is already there.
     void preloadOpaquePicture(const QString &name);
+    // The true-colour (or "P32F") picture `name`, decoded on first use; nothing when no archive
+    // holds it, and then nothing is stored, so that the caller can refuse the missing picture.
+    std::optional<QImage> trueColorPicture(const QString &name);
 
     // The composed picture stored under the key, or nothing.
     std::optional<QImage> findComposed2(quint32 a, quint32 b) const;
@@ -31,6 +34,7 @@ public:
 
     QMap<QString, QImage> transparentPictures; // names compared exactly
     QMap<QString, QImage> opaquePictures;
+    QMap<QString, QImage> trueColorPictures;
     QMap<ComposedKey2, QImage> composedPictures2;
     QMap<ComposedKey4, QImage> composedPictures4;
 };

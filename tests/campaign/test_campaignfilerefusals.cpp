@@ -275,6 +275,51 @@ private slots:
                  fileVersion);
     }
 
+    // Bonus types 8 to 255 in a file: kept with their type and written back as the type byte
+    // alone, the bytes around them unchanged.
+    void unknownBonusTypesInAFile_data() {
+        QTest::addColumn<QByteArray>("bonuses"); // count, then the bonuses
+        QTest::addColumn<QList<int>>("types");
+        QTest::newRow("type 8") << QByteArray::fromHex("0108") << QList<int>{8};
+        QTest::newRow("type 255") << QByteArray::fromHex("01ff") << QList<int>{255};
+        QTest::newRow("every unknown type") << QByteArray() << QList<int>();
+        QTest::newRow("between known types") << QByteArray::fromHex("05"
+                                                                    "0705e8030000"
+                                                                    "09"
+                                                                    "00050010"
+                                                                    "c8"
+                                                                    "020b")
+                                             << QList<int>{7, 9, 0, 200, 2};
+    }
+
+    void unknownBonusTypesInAFile() {
+        QFETCH(QByteArray, bonuses);
+        QFETCH(QList<int>, types);
+        if (bonuses.isEmpty()) {
+            // Types 8 to 255, as many as a count byte holds.
+            bonuses.append(char(248));
+            for (int type = 8; type < 256; ++type) {
+                bonuses.append(char(type));
+                types.append(type);
+            }
+        }
+        // Scenario 5 is the last record, and its last byte is its start options kind (0).
+        QByteArray content = marches.content;
+        QCOMPARE(content.right(1), QByteArray(1, '\0'));
+        content.chop(1);
+        content += QByteArray::fromHex("0106") + bonuses;
+
+        CmpCampaign campaign;
+        QVERIFY(CampaignFile::load(writeCase(marchesWith(content)), campaign, catalogue));
+        const StartingBonusSet set = campaign.scenarios[5].startOptions->bonusSet();
+        QCOMPARE(int(set.player), 6);
+        QList<int> read;
+        for (const CmpBonus &bonus : set.bonuses)
+            read.append(bonus.type);
+        QCOMPARE(read, types);
+        QCOMPARE(CampaignFile::campaignData(campaign, catalogue).toHex(), content.toHex());
+    }
+
     // A page slot flag other than 0 and 1 is an empty slot; so is a start options kind above 3.
     void oddFlagsReadAsEmpty() {
         CmpCampaign campaign;

@@ -1,5 +1,6 @@
 #include "app/editorresources.h"
 #include "app/mainwindow.h"
+#include "campaign/campaignfile.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
 #include "campaignmap/campaignmapscene.h"
@@ -111,6 +112,7 @@ private slots:
     void doubleClickAndContextMenuAskForProperties();
     void wheelNeverScrollsAndEnterShowsHint();
     void regionItemsFollowEditedScenarios();
+    void openingACampaignRebuildsTheMap();
 };
 
 void TestMapView::initTestCase() {
@@ -321,6 +323,8 @@ void TestMapView::doubleClickAndContextMenuAskForProperties() {
     auto window = shownWindow();
     QVERIFY(window);
     MyQGraphicsView *view = viewOf(*window);
+    // Only the request is checked here; the modal scenario window it opens has tests of its own.
+    QObject::disconnect(view, &MyQGraphicsView::scenarioPropertiesRequested, nullptr, nullptr);
     QSignalSpy asked(view, &MyQGraphicsView::scenarioPropertiesRequested);
     const QPoint onRegion = view->mapFromScene(QPointF(15, 15));
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, onRegion);
@@ -413,6 +417,45 @@ void TestMapView::regionItemsFollowEditedScenarios() {
     QCOMPARE(window->regionItems.size(), 3);
     QCOMPARE(itemPixel(window->regionItems[0]), expectedPixel(1, 2));
     QCOMPARE(itemPixel(window->regionItems[1]), expectedPixel(2, 2));
+}
+
+void TestMapView::openingACampaignRebuildsTheMap() {
+    QTemporaryDir folder;
+    CmpCampaign withMap;
+    resetCampaign(withMap, maskMap, true, 0, 0);
+    withMap.scenarios[0].regionColor = 6;
+    withMap.scenarios[2].regionColor = 3;
+    const QString withMapFile = folder.filePath(QStringLiteral("withmap.y6c"));
+    CmpCampaign withoutMap;
+    resetCampaign(withoutMap, maskMap, false, 0, 2);
+    const QString withoutMapFile = folder.filePath(QStringLiteral("withoutmap.y6c"));
+    MessageRecorder recorder;
+    QVERIFY(CampaignFile::save(withMap, withMapFile));
+    QVERIFY(CampaignFile::save(withoutMap, withoutMapFile));
+
+    auto window = shownWindow();
+    QVERIFY(window);
+    MyQGraphicsView *view = viewOf(*window);
+    auto *regionLabel = window->findChild<QLabel *>(QStringLiteral("regionLabel"));
+    click(view, Qt::LeftButton, {35, 15});
+    QCOMPARE(window->shownRegion, 1);
+
+    window->loadFile(withMapFile);
+    QCOMPARE(window->shownRegion, 0);
+    QCOMPARE(regionLabel->text(), QStringLiteral("A"));
+    QCOMPARE(window->regionItems.size(), 3);
+    QCOMPARE(view->scene()->items().size(), 4);
+    QCOMPARE(itemPixel(window->regionItems[0]), expectedPixel(1, 6));
+    QCOMPARE(itemPixel(window->regionItems[1]), expectedPixel(2, 2));
+    QCOMPARE(itemPixel(window->regionItems[2]), expectedPixel(2, 3));
+
+    window->loadFile(withoutMapFile);
+    QVERIFY(window->regionItems.isEmpty());
+    QCOMPARE(view->scene()->items().size(), 1);
+    QCOMPARE(regionLabel->text(), QString());
+    click(view, Qt::LeftButton, {35, 15}); // nothing to select
+    QCOMPARE(window->shownRegion, 0);
+    QVERIFY(recorder.messages.isEmpty());
 }
 
 QTEST_MAIN(TestMapView)

@@ -80,6 +80,31 @@ private slots:
         QVERIFY(cache.transparentPictures.isEmpty());
     }
 
+    // Video pictures: true colour, decoded once; a picture no archive holds is told apart from
+    // one that decodes to nothing, and is not remembered.
+    void trueColorPictureDecodesOnce() {
+        QByteArray blue(12, '\0');
+        qToLittleEndian<quint32>(1, blue.data() + 4);
+        qToLittleEndian<quint32>(1, blue.data() + 8);
+        blue += QByteArray("\xff\x00\x00", 3);
+        setPictureEntryFetcher([this, blue](const QString &name) -> std::optional<QByteArray> {
+            fetched << name;
+            if (name == QLatin1String("Blue.pcx"))
+                return blue;
+            return std::nullopt;
+        });
+        ImageCache cache;
+        const std::optional<QImage> first = cache.trueColorPicture(QStringLiteral("Blue.pcx"));
+        QVERIFY(first);
+        QCOMPARE(first->pixel(0, 0), qRgb(0, 0, 255));
+        QCOMPARE(cache.trueColorPicture(QStringLiteral("Blue.pcx"))->cacheKey(), first->cacheKey());
+        QVERIFY(!cache.trueColorPicture(QStringLiteral("Gone.pcx")));
+        QVERIFY(!cache.trueColorPicture(QStringLiteral("Gone.pcx")));
+        QCOMPARE(fetched, QStringList({"Blue.pcx", "Gone.pcx", "Gone.pcx"}));
+        QCOMPARE(cache.trueColorPictures.keys(), QStringList{"Blue.pcx"});
+        QVERIFY(cache.transparentPictures.isEmpty());
+    }
+
     void composedPicturesByUnsignedKeys() {
         ImageCache cache;
         QVERIFY(!cache.findComposed2(1, 2));

@@ -1,15 +1,83 @@
 #include "demogamefixture.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QProcessEnvironment>
 
+namespace {
+
+// A generous limit: the generator draws every picture and compresses every map, which takes a
+// while in a sanitizer build on a busy machine.
+constexpr int generatorTimeoutMs = 10 * 60 * 1000;
+
+bool copyFolder(const QString &from, const QString &to) {
+    QDirIterator files(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString target = to + source.mid(from.size());
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::remove(target);
+        if (!QFile::copy(source, target))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool makeDemoGame(const QString &folder, const QStringList &extraArguments, QString *error) {
+    const QString key = QString::fromLatin1(
+        QCryptographicHash::hash(extraArguments.join(QLatin1Char('\n')).toUtf8(),
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(12));
+    const QString cacheRoot =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../demo-game-cache");
+    QDir().mkpath(cacheRoot);
+    const QString cached = cacheRoot + QLatin1Char('/') + key;
+    const QString marker = cached + QStringLiteral(".complete");
+
+    // Tests run in parallel: one process generates while the others wait for it.
+    QLockFile lock(cached + QStringLiteral(".lock"));
+    lock.setStaleLockTime(generatorTimeoutMs + 60000);
+    if (!lock.lock()) {
+        if (error)
+            *error = QStringLiteral("cannot lock the demo game cache %1").arg(cached);
+        return false;
+    }
+    const QFileInfo generator(QStringLiteral(TARQ_DEMO_GAME_EXE));
+    const QFileInfo done(marker);
+    if (!done.exists() || done.lastModified() < generator.lastModified()) {
+        QFile::remove(marker);
+        QDir(cached).removeRecursively();
+        if (!generateDemoGame(cached, extraArguments, error))
+            return false;
+        QFile stamp(marker);
+        stamp.open(QIODevice::WriteOnly);
+    }
+    lock.unlock();
+    if (!copyFolder(cached, folder)) {
+        if (error)
+            *error = QStringLiteral("cannot copy the demo game into %1").arg(folder);
+        return false;
+    }
+    return true;
+}
+
+bool generateDemoGame(const QString &folder, const QStringList &extraArguments, QString *error) {
     QStringList arguments = extraArguments;
     if (!arguments.contains(QStringLiteral("--with-music")))
         arguments.prepend(QStringLiteral("--no-music"));
     else
         arguments.removeAll(QStringLiteral("--with-music"));
     arguments.append(folder);
-    const ProcessResult result = runProgram(QStringLiteral(TARQ_DEMO_GAME_EXE), arguments);
+    const ProcessResult result =
+        runProgram(QStringLiteral(TARQ_DEMO_GAME_EXE), arguments, QString(), generatorTimeoutMs);
     if (result.exitCode != 0 && error)
         *error = QString::fromLocal8Bit(result.standardError);
     return result.exitCode == 0;

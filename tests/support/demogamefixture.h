@@ -4,10 +4,14 @@
 #include <QString>
 #include <QStringList>
 
-// Writes a demo game into folder with the project's generator (without music unless asked);
-// returns false and a reason when it fails.
+// Writes a demo game into folder (without music unless "--with-music" is among the arguments);
+// returns false and a reason when it fails. The generator is deterministic, so each variant is
+// generated once per build into a cache beside the test programs and copied from there.
 bool makeDemoGame(const QString &folder, const QStringList &extraArguments = {},
                   QString *error = nullptr);
+// Runs the generator itself into folder, bypassing the cache.
+bool generateDemoGame(const QString &folder, const QStringList &extraArguments = {},
+                      QString *error = nullptr);
 
 // The result of running a program to its end.
 struct ProcessResult {

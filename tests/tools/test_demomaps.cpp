@@ -15,8 +15,8 @@ private slots:
         QTemporaryDir first;
         QTemporaryDir second;
         QString error;
-        QVERIFY2(makeDemoGame(first.path(), {}, &error), qPrintable(error));
-        QVERIFY2(makeDemoGame(second.path(), {}, &error), qPrintable(error));
+        QVERIFY2(generateDemoGame(first.path(), {}, &error), qPrintable(error));
+        QVERIFY2(generateDemoGame(second.path(), {}, &error), qPrintable(error));
         const QStringList maps =
             QDir(first.filePath(QStringLiteral("Maps"))).entryList({QStringLiteral("*.y6m")});
         QVERIFY(maps.size() >= 15);

@@ -37,14 +37,6 @@ BitSetLengths formatTenLengths() {
     return lengths;
 }
 
-int regionCount(int campaignMap) {
-    for (const DemoCampaignMap &map : demoCampaignMaps()) {
-        if (map.id == campaignMap)
-            return map.regions.size();
-    }
-    return 0;
-}
-
 // One gzip member as written by a gzip file opened with mode "wb": deflate at the default level.
 QByteArray gzipMember(const QByteArray &data) {
     z_stream stream = {};
@@ -67,8 +59,8 @@ public:
 
     // The whole file: the gzip member with header and records, then the embedded maps.
     QByteArray encode(QString *error) {
-        const int count =
-            campaign.withMap ? regionCount(campaign.campaignMap) : campaign.scenarioCount;
+        const int count = campaign.withMap ? demoCampaignRegions(campaign.campaignMap).size()
+                                           : campaign.scenarioCount;
         if (count != campaign.scenarios.size()) {
             *error = QStringLiteral("%1 describes %2 scenarios instead of %3")
                          .arg(campaign.fileName)

@@ -116,8 +116,13 @@ using namespace DemoStartOptions;
 constexpr int GeneratedHero = 65534;
 constexpr int MostPowerfulHero = 65533;
 
-// The demo's music list: table rows 0 to 15, the mod's names from 49.
+// The catalogue's music list holds the music table's rows, then the mod's names from key 49.
 constexpr int ModMusic = 49;
+
+// The campaign video list holds the video table's rows, then the mod's videos.
+int modVideo(int index) {
+    return demoVideoTableNames().size() + index;
+}
 
 // A sample map of the demo game, embedded as its file is stored.
 DemoEmbeddedMap embedded(const QString &fileName) {
@@ -164,10 +169,11 @@ DemoCampaign marches(const DemoOptions &options) {
     hollowmere.map = embedded(QStringLiteral("HollowmereCrossing.y6m"));
     hollowmere.prerequisites = {0};
     hollowmere.prologues[0] = page(1, 1, QStringLiteral("Page one of three."));
-    hollowmere.prologues[1] = page(24, ModMusic + 1, QStringLiteral("Page two: Tarq rises."));
+    hollowmere.prologues[1] =
+        page(modVideo(0), ModMusic + 1, QStringLiteral("Page two: Tarq rises."));
     hollowmere.prologues[2] = page(5, 5, QString());
     hollowmere.epilogues[0] = page(2, 2, QStringLiteral("The mere is still."));
-    hollowmere.epilogues[1] = page(25, ModMusic + 3, QStringLiteral("Homeward."));
+    hollowmere.epilogues[1] = page(modVideo(1), ModMusic + 3, QStringLiteral("Homeward."));
     hollowmere.heroKeeps = 0x1f;
     hollowmere.artifactsKept = {0, 7, 148};
     hollowmere.creaturesKept = {0, 13, 151, 156};
@@ -248,13 +254,9 @@ DemoCampaign baronies() {
     campaign.name = QStringLiteral("The Twelve Baronies");
     campaign.description = QStringLiteral("Twelve baronies, four of them ready to play.");
     campaign.music = ModMusic + 2;
-    const QStringList names = {
-        QStringLiteral("Aldermoor"),    QStringLiteral("Brightwell"), QStringLiteral("Corrin Vale"),
-        QStringLiteral("Dunmarrow"),    QStringLiteral("Elderfield"), QStringLiteral("Fallowdeep"),
-        QStringLiteral("Glimmerholt"),  QStringLiteral("Harrowgate"), QStringLiteral("Ironsedge"),
-        QStringLiteral("Jarrow Downs"), QStringLiteral("Kilnmere"),   QStringLiteral("Lowmarch")};
-    for (int r = 0; r < names.size(); ++r) {
-        DemoScenario barony = scenario(names[r], r % 8, r % 5);
+    const QVector<DemoRegion> regions = demoCampaignRegions(campaign.campaignMap);
+    for (int r = 0; r < regions.size(); ++r) {
+        DemoScenario barony = scenario(regions[r].name, r % 8, r % 5);
         if (r > 0)
             barony.prerequisites = {r - 1};
         campaign.scenarios.append(barony);
@@ -309,6 +311,14 @@ DemoCampaign inFormat(DemoCampaign campaign, const QString &fileName, int versio
 }
 
 } // namespace
+
+QVector<DemoRegion> demoCampaignRegions(int campaignMap) {
+    for (const DemoCampaignMap &map : demoCampaignMaps()) {
+        if (map.id == campaignMap)
+            return map.regions;
+    }
+    return {};
+}
 
 QVector<DemoCampaign> demoCampaigns(const DemoOptions &options) {
     const DemoCampaign old = oldFormatContent();

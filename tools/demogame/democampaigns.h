@@ -3,6 +3,7 @@
 // The sample campaigns of the demo game, described field by field as the campaign file holds
 // them. campaignwriter.cpp turns a description into the bytes of a .y6c file.
 
+#include "demodescription.h"
 #include "demogame.h"
 
 #include <QByteArray>
@@ -73,6 +74,9 @@ QByteArray crossovers(const QVector<QPair<int, int>> &entries);
 // Kind 3: (player, hero) pairs.
 QByteArray startingHeroes(const QVector<QPair<int, int>> &entries);
 } // namespace DemoStartOptions
+
+// The regions of a campaign map of the demo game; none for a map it does not have.
+QVector<DemoRegion> demoCampaignRegions(int campaignMap);
 
 // Every sample campaign, embedding sample maps of the demo game.
 QVector<DemoCampaign> demoCampaigns(const DemoOptions &options);

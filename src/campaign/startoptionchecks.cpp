@@ -1,0 +1,165 @@
+#include "campaign/startoptionchecks.h"
+
+#include "campaign/cmpscenario.h"
+#include "campaign/heroids.h"
+#include "campaign/startoptionrules.h"
+
+#include <QDebug>
+
+namespace {
+
+constexpr int playerCount = 8;
+
+const MapPlayer *mapPlayer(const CmpScenario &scenario, int player) {
+    if (!scenario.mapHeader || player < 0 || player >= playerCount)
+        return nullptr;
+    return &scenario.mapHeader->players[size_t(player)];
+}
+
+bool isHumanPlayable(const CmpScenario &scenario, int player) {
+    const MapPlayer *entry = mapPlayer(scenario, player);
+    return entry && entry->canHumanPlay;
+}
+
+// Why a bonus breaks its rule, for the trace.
+const char *bonusFault(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
+    const MapPlayer *owner = mapPlayer(scenario, player);
+    if (!owner)
+        return "Bad (no such player), remove";
+    if (bonus.type == BuildingBonus)
+        return owner->ownsMainTown() ? "Bad (building not allowed in this town), remove"
+                                     : "Bad (no main city), remove";
+    if (bonusHero(bonus) == GeneratedHero)
+        return "Bad (no generated hero or no main city)";
+    return "Bad (not on map), remove";
+}
+
+const char *startingHeroFault(const CmpScenario &scenario, const StartingHero &entry) {
+    if (!isHumanPlayable(scenario, entry.player))
+        return "Bad (not human), remove";
+    if (entry.hero == RandomHero)
+        return "Bad (no generated hero)";
+    return "Bad (disabled or no main city, not on map), remove";
+}
+
+template <typename Entry, typename Rule, typename Fault>
+CheckedList<Entry> checkList(const char *what, const QList<Entry> &entries, Rule isValid,
+                             Fault fault) {
+    CheckedList<Entry> result;
+    for (int row = 0; row < entries.size(); ++row) {
+        if (isValid(entries[row])) {
+            qDebug().nospace() << what << " " << row << ": Good";
+            result.kept.append(entries[row]);
+        } else {
+            qDebug().nospace() << what << " " << row << ": " << fault(entries[row]);
+            result.removed.append(row);
+        }
+    }
+    return result;
+}
+
+int firstHumanPlayer(const CmpScenario &scenario) {
+    for (int player = 0; player < playerCount; ++player)
+        if (isHumanPlayable(scenario, player))
+            return player;
+    return -1;
+}
+
+CmpStartOptionsRef emptyBonusChoice(const CmpScenario &scenario) {
+    StartingBonusSet set;
+    set.player = uint8_t(qMax(0, firstHumanPlayer(scenario)));
+    return makeStartOptions(set);
+}
+
+} // namespace
+
+CheckedList<CmpBonus> checkBonuses(const CmpScenario &scenario, int player,
+                                   const QList<CmpBonus> &bonuses) {
+    return checkList(
+        "Bonus", bonuses,
+        [&](const CmpBonus &bonus) { return isBonusValid(scenario, player, bonus); },
+        [&](const CmpBonus &bonus) { return bonusFault(scenario, player, bonus); });
+}
+
+CheckedList<StartingHero> checkStartingHeroes(const CmpScenario &scenario,
+                                              const QList<StartingHero> &heroes) {
+    return checkList(
+        "Starting hero", heroes,
+        [&](const StartingHero &entry) { return isStartingHeroValid(scenario, entry); },
+        [&](const StartingHero &entry) { return startingHeroFault(scenario, entry); });
+}
+
+CheckedList<CmpHeroCrossover> checkCrossovers(const CmpScenario &scenario,
+                                              const QList<CmpHeroCrossover> &crossovers) {
+    return checkList(
+        "Crossover", crossovers,
+        [&](const CmpHeroCrossover &entry) { return isCrossoverValid(scenario, entry); },
+        [](const CmpHeroCrossover &) { return "Bad (not human), remove"; });
+}
+
+int receivingPlayer(const CmpScenario &scenario, int player) {
+    if (isHumanPlayable(scenario, player))
+        return player;
+    const int first = firstHumanPlayer(scenario);
+    return first >= 0 ? first : player;
+}
+
+bool isStartingHeroKindAllowed(const CmpScenario &scenario) {
+    const MapPlayer *first = mapPlayer(scenario, firstHumanPlayer(scenario));
+    if (!first || (!first->generateHeroAtMainTown && first->heroes.isEmpty()))
+        return false;
+    for (int player = 0; player < playerCount; ++player)
+        if (isPlayerFreeForStartingHero(scenario, player))
+            return true;
+    return false;
+}
+
+bool isCrossoverKindAllowed(const CmpScenario &scenario) {
+    return scenario.prerequisites.count(true) > 0;
+}
+
+StartOptionsCheck checkStartOptions(const CmpScenario &scenario) {
+    StartOptionsCheck result{scenario.startOptions, false};
+    if (!scenario.startOptions || !scenario.hasMap())
+        return result;
+    const CmpScenarioStartOptions &options = *scenario.startOptions;
+    switch (options.kind) {
+    case BonusChoice: {
+        StartingBonusSet set = options.bonusSet();
+        const int player = receivingPlayer(scenario, set.player);
+        const CheckedList<CmpBonus> checked = checkBonuses(scenario, player, set.bonuses);
+        if (player == set.player && checked.removed.isEmpty())
+            return result;
+        set.player = uint8_t(player);
+        set.bonuses = checked.kept;
+        result.options = makeStartOptions(set);
+        break;
+    }
+    case CrossoverChoice: {
+        if (!isCrossoverKindAllowed(scenario)) {
+            result.options = emptyBonusChoice(scenario);
+            break;
+        }
+        const auto checked = checkCrossovers(scenario, options.crossoverSet().crossovers);
+        if (checked.removed.isEmpty())
+            return result;
+        result.options = makeStartOptions(HeroCrossoverSet{checked.kept});
+        break;
+    }
+    case StartingHeroChoice: {
+        if (!isStartingHeroKindAllowed(scenario)) {
+            result.options = emptyBonusChoice(scenario);
+            break;
+        }
+        const auto checked = checkStartingHeroes(scenario, options.heroSet().heroes);
+        if (checked.removed.isEmpty())
+            return result;
+        result.options = makeStartOptions(StartingHeroSet{checked.kept});
+        break;
+    }
+    default:
+        return result;
+    }
+    result.changed = true;
+    return result;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "campaign/cmpbonus.h"
+#include "campaign/cmpherocrossover.h"
+#include "campaign/cmpscenariostartoptions.h"
+#include "campaign/startinghero.h"
+
+#include <QList>
+
+struct CmpScenario;
+
+// The checks that drop starting-option entries which no longer fit the scenario's map, after a
+// map import or a change of the receiving player. They walk a list from the first entry to the
+// last and drop every entry that breaks its rule; the rules themselves are in
+// startoptionrules.h. A scenario without a map summary keeps every entry. Each decision is
+// written to the debug trace; nothing is shown to the user.
+
+// The outcome of checking one list: the entries that stay, in order, and the positions (in the
+// list as given, ascending) of the entries dropped. A table of rows drops the rows at these
+// positions, the last first.
+template <typename Entry> struct CheckedList {
+    QList<Entry> kept;
+    QList<int> removed;
+};
+
+// The bonuses given to `player`.
+CheckedList<CmpBonus> checkBonuses(const CmpScenario &scenario, int player,
+                                   const QList<CmpBonus> &bonuses);
+CheckedList<StartingHero> checkStartingHeroes(const CmpScenario &scenario,
+                                              const QList<StartingHero> &heroes);
+CheckedList<CmpHeroCrossover> checkCrossovers(const CmpScenario &scenario,
+                                              const QList<CmpHeroCrossover> &crossovers);
+
+// The player that receives a bonus list once the scenario's map has changed: the list's own
+// player while it is human-playable, else the first human-playable player (the first entry of
+// the receiving-player box), else the list's own player.
+int receivingPlayer(const CmpScenario &scenario, int player);
+
+// Whether the scenario's map allows a choice of starting heroes: its first human-playable
+// player generates a hero or owns one on the map, and some player may receive a starting hero.
+bool isStartingHeroKindAllowed(const CmpScenario &scenario);
+// Whether the scenario allows a choice of crossover heroes: it has a prerequisite.
+bool isCrossoverKindAllowed(const CmpScenario &scenario);
+
+// The scenario's start options made consistent with its map, as the starting-options page
+// leaves them after a map import: a kind the map no longer allows falls back to an empty bonus
+// list for the first human-playable player, and the entries of the remaining list are checked
+// (a bonus list against its receiving player, see receivingPlayer). Null stays null, and so do
+// the options of a scenario without a map summary. `changed` tells whether the result differs.
+struct StartOptionsCheck {
+    CmpStartOptionsRef options;
+    bool changed = false;
+};
+StartOptionsCheck checkStartOptions(const CmpScenario &scenario);

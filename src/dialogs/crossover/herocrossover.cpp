@@ -1,0 +1,143 @@
+#include "dialogs/crossover/herocrossover.h"
+
+#include "campaign/cmpcampaign.h"
+#include "dialogs/crossover/crossoverrow.h"
+#include "dialogs/crossover/herocrossoverdialog.h"
+#include "ui_herocrossover.h"
+
+#include <QHeaderView>
+
+namespace {
+constexpr int maxRows = 3;
+constexpr int rowHeight = 17;
+constexpr int checkedRowHeight = 18;
+} // namespace
+
+HeroCrossover::HeroCrossover(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::HeroCrossover>()) {
+    ui->setupUi(this);
+    ui->tableWidget->horizontalHeader()->setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+    // Rows are 17 pixels high, lower than the style's smallest section.
+    ui->tableWidget->verticalHeader()->setMinimumSectionSize(rowHeight);
+    connect(ui->tableWidget, &QTableWidget::cellClicked, this, &HeroCrossover::itemChanged);
+    connect(ui->tableWidget, &QTableWidget::cellDoubleClicked, this,
+            &HeroCrossover::itemDoubleclicked);
+    connect(ui->addButton, &QAbstractButton::pressed, this, &HeroCrossover::addItem);
+    connect(ui->editButton, &QAbstractButton::pressed, this, &HeroCrossover::editItem);
+    connect(ui->removeButton, &QAbstractButton::pressed, this, &HeroCrossover::deleteItem);
+}
+
+HeroCrossover::~HeroCrossover() = default;
+
+QTableWidget *HeroCrossover::table() const {
+    return ui->tableWidget;
+}
+
+void HeroCrossover::load(const CmpCampaign *loadedCampaign, const CmpScenario *loadedScenario,
+                         int loadedCampaignMap) {
+    campaign = loadedCampaign;
+    scenario = loadedScenario;
+    campaignMap = loadedCampaignMap;
+    ui->tableWidget->setRowCount(0);
+    ui->tableWidget->setColumnCount(2);
+    ui->addButton->setEnabled(false);
+    ui->editButton->setEnabled(false);
+    ui->removeButton->setEnabled(false);
+    if (!campaign || !scenario)
+        return;
+    if (scenario->startOptions && scenario->startOptions->kind == CrossoverChoice) {
+        for (const CmpHeroCrossover &crossover :
+             scenario->startOptions->crossoverSet().crossovers) {
+            const int row = ui->tableWidget->rowCount();
+            ui->tableWidget->insertRow(row);
+            ui->tableWidget->setRowHeight(row, rowHeight);
+            fillCrossoverRow(ui->tableWidget, row, crossover, *campaign, campaignMap);
+        }
+    }
+    ui->addButton->setEnabled(ui->tableWidget->rowCount() < maxRows);
+    updateAddButton();
+}
+
+HeroCrossoverSet HeroCrossover::collect() {
+    HeroCrossoverSet set;
+    for (int row = 0; row < ui->tableWidget->rowCount(); ++row) {
+        ui->tableWidget->setRowHeight(row, rowHeight);
+        if (ui->tableWidget->item(row, 0))
+            set.crossovers.append(crossoverOfRow(ui->tableWidget, row));
+    }
+    return set;
+}
+
+void HeroCrossover::updateAddButton() {
+    if (!scenario)
+        return;
+    QList<int> sources;
+    for (int row = 0; row < ui->tableWidget->rowCount(); ++row) {
+        ui->tableWidget->setRowHeight(row, checkedRowHeight);
+        if (ui->tableWidget->item(row, 0))
+            sources.append(crossoverOfRow(ui->tableWidget, row).scenario);
+    }
+    for (int source = 0; source < scenario->prerequisites.size(); ++source)
+        if (scenario->prerequisites.testBit(source) && !sources.contains(source))
+            return;
+    ui->addButton->setEnabled(false);
+}
+
+int HeroCrossover::firstSelectedRow() const {
+    const QList<QTableWidgetItem *> selected = ui->tableWidget->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->row();
+}
+
+void HeroCrossover::itemChanged(int, int) {
+    ui->editButton->setEnabled(true);
+    ui->removeButton->setEnabled(true);
+}
+
+void HeroCrossover::itemDoubleclicked(int, int) {
+    editItem();
+}
+
+void HeroCrossover::addItem() {
+    if (!campaign || !scenario)
+        return;
+    HeroCrossoverDialog dialog(this, *campaign, *scenario, campaignMap, ui->tableWidget, nullptr);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int row = ui->tableWidget->rowCount();
+    ui->tableWidget->insertRow(row);
+    for (int column = 0; column < 2; ++column) {
+        auto *item = new QTableWidgetItem;
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        ui->tableWidget->setItem(row, column, item);
+    }
+    if (ui->tableWidget->rowCount() >= maxRows)
+        ui->addButton->setEnabled(false);
+    dialog.writeRow(ui->tableWidget->item(row, 0));
+    updateAddButton();
+}
+
+void HeroCrossover::editItem() {
+    editRow(firstSelectedRow());
+}
+
+void HeroCrossover::editRow(int row) {
+    QTableWidgetItem *item = row >= 0 ? ui->tableWidget->item(row, 0) : nullptr;
+    if (!item || !campaign || !scenario)
+        return;
+    HeroCrossoverDialog dialog(this, *campaign, *scenario, campaignMap, ui->tableWidget, item);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.writeRow(item);
+}
+
+void HeroCrossover::deleteItem() {
+    const int row = firstSelectedRow();
+    if (row < 0)
+        return;
+    ui->tableWidget->removeRow(row);
+    ui->addButton->setEnabled(true);
+    if (ui->tableWidget->rowCount() == 0) {
+        ui->removeButton->setEnabled(false);
+        ui->editButton->setEnabled(false);
+    }
+    updateAddButton();
+}

@@ -1,0 +1,5 @@
+#include "dialogs/scenario/scenarioplaceholderpage.h"
+
+ScenarioPlaceholderPage::ScenarioPlaceholderPage(QWidget *parent) : ScenarioPage(parent) {
+    setEnabled(false);
+}

@@ -1,0 +1,394 @@
+// The bonus editor on the demo game's maps: the lists each page offers per player, when OK may
+// be pressed, and every bonus type through the dialog and back.
+#include "campaign/cmpscenario.h"
+#include "campaign/heroids.h"
+#include "campaign/mapheaderreader.h"
+#include "campaign/mapimport.h"
+#include "campaign/optiontexts.h"
+#include "demogamefixture.h"
+#include "dialogs/bonus/bonusdialog.h"
+#include "dialogs/bonus/bonusitem.h"
+#include "gamedata/gamecataloguebuilder.h"
+#include "gamedata/lodarchiveset.h"
+#include "gamedata/moddatafile.h"
+#include "gamedata/tstream.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableWidgetItem>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QTimer>
+#include <QtTest>
+
+using Values = QList<int>;
+
+namespace {
+
+// The pages follow the two empty pages of the form, in type order.
+constexpr int firstPage = 2;
+
+const char *const typeButtons[] = {"spellBtn",  "creatureBtn",  "buildingBtn", "artifactBtn",
+                                   "scrollBtn", "primSkillBtn", "secSkillBtn", "resourceBtn"};
+
+QWidget *page(const BonusDialog &dialog, int type) {
+    return dialog.findChild<QStackedWidget *>("stackedWidget")->widget(firstPage + type);
+}
+
+QComboBox *box(const BonusDialog &dialog, int type, const char *name) {
+    return page(dialog, type)->findChild<QComboBox *>(name);
+}
+
+QRadioButton *typeButton(const BonusDialog &dialog, int type) {
+    return dialog.findChild<QRadioButton *>(typeButtons[type]);
+}
+
+// Clicks a type button on its label, where a radio button takes clicks.
+void clickType(const BonusDialog &dialog, int type) {
+    QRadioButton *button = typeButton(dialog, type);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+QPushButton *okButton(const BonusDialog &dialog) {
+    return dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok);
+}
+
+Values values(const QComboBox *combo) {
+    Values list;
+    for (int i = 0; i < combo->count(); ++i)
+        list.append(combo->itemData(i).toInt());
+    return list;
+}
+
+QStringList texts(const QComboBox *combo) {
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list.append(combo->itemText(i));
+    return list;
+}
+
+bool isSortedByText(const QComboBox *combo) {
+    const QStringList list = texts(combo);
+    return std::is_sorted(list.begin(), list.end());
+}
+
+QTableWidgetItem *itemOf(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
+    auto *item = new QTableWidgetItem;
+    storeBonusInItem(item, bonus, bonusText(scenario, player, bonus));
+    return item;
+}
+
+} // namespace
+
+class TestBonusDialog : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir game;
+    QMap<QString, CmpScenario> scenarios;
+
+    const CmpScenario &scenario(const QString &mapFile) { return scenarios[mapFile]; }
+
+private slots:
+    void initTestCase() {
+        QString error;
+        QVERIFY2(makeDemoGame(game.path(), {}, &error), qPrintable(error));
+        LodArchiveSet archives;
+        archives.load(game.filePath("Data"));
+        auto stream = openFileStream(game.filePath("tarq.dat"), TFileStream::ReadOnly);
+        QVERIFY(stream);
+        QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
+        setGameCatalogue(buildGameCatalogue(archives, readModDataFile(*stream), codec, codec));
+        for (const char *name :
+             {"GreywaterFens", "BrannockHills", "TarqCrossing", "KestrelCoast", "AshenReach"}) {
+            const QString file = QString::fromLatin1(name) + ".y6m";
+            QByteArray bytes;
+            QVERIFY(readUncompressedFile(game.filePath("Maps/" + file), &bytes));
+            CmpScenario loaded;
+            QVERIFY(readMapHeader(loaded, bytes, false) > 0);
+            scenarios.insert(file, loaded);
+        }
+    }
+
+    void offeredLists_data() {
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<int>("player");
+        QTest::addColumn<Values>("recipients");
+        QTest::addColumn<int>("townType"); // -1: no building can be given
+
+        QTest::newRow("town 0, generating, named hero")
+            << "GreywaterFens.y6m" << 0 << Values{MostPowerfulHero, GeneratedHero, 0, 5} << 0;
+        QTest::newRow("town 1, no generated hero")
+            << "GreywaterFens.y6m" << 1 << Values{MostPowerfulHero, 17} << 1;
+        QTest::newRow("computer without a town")
+            << "GreywaterFens.y6m" << 3 << Values{MostPowerfulHero, 50} << -1;
+        // Only a town byte of exactly 1 announces the town fields, so the type reads as 0.
+        QTest::newRow("town byte 2")
+            << "BrannockHills.y6m" << 2 << Values{MostPowerfulHero, 64} << 0;
+        QTest::newRow("town 6 without generated hero or heroes")
+            << "TarqCrossing.y6m" << 6 << Values{MostPowerfulHero} << 6;
+        QTest::newRow("random town")
+            << "KestrelCoast.y6m" << 3 << Values{MostPowerfulHero, 3} << -1;
+        QTest::newRow("town 9") << "KestrelCoast.y6m" << 1
+                                << Values{MostPowerfulHero, GeneratedHero} << 9;
+        QTest::newRow("town 9, three heroes")
+            << "AshenReach.y6m" << 0 << Values{MostPowerfulHero, GeneratedHero, 140, 141, 142} << 9;
+        QTest::newRow("town 10") << "AshenReach.y6m" << 1
+                                 << Values{MostPowerfulHero, GeneratedHero, 150} << 10;
+        QTest::newRow("human without a town")
+            << "AshenReach.y6m" << 4 << Values{MostPowerfulHero, 9} << -1;
+    }
+
+    void offeredLists() {
+        QFETCH(QString, map);
+        QFETCH(int, player);
+        QFETCH(Values, recipients);
+        QFETCH(int, townType);
+        const GameCatalogue &catalogue = gameCatalogue();
+        BonusDialog dialog(nullptr, scenario(map), 24, player, nullptr);
+
+        // Every page with a hero offers the same recipients; the random hero never.
+        QCOMPARE(values(box(dialog, SpellBonus, "recipientCombobox")), recipients);
+        QCOMPARE(values(box(dialog, CreatureBonus, "recipientCombobox")), recipients);
+        QCOMPARE(values(box(dialog, ArtifactBonus, "recipientCombobox")), recipients);
+        QCOMPARE(values(box(dialog, ScrollBonus, "recipientCombobox")), recipients);
+        QCOMPARE(values(box(dialog, PrimarySkillBonus, "datatypeBox")), recipients);
+        QCOMPARE(values(box(dialog, SecondarySkillBonus, "recipientCombobox")), recipients);
+        const QStringList recipientTexts = texts(box(dialog, SpellBonus, "recipientCombobox"));
+        QCOMPARE(recipientTexts.first(), QString("Most powerful hero"));
+        if (recipients.contains(GeneratedHero))
+            QCOMPARE(recipientTexts[1], QString("Generated hero (in town)"));
+        for (const QString &text : recipientTexts.mid(1 + recipients.contains(GeneratedHero)))
+            QVERIFY2(text.endsWith(" (on map)"), qPrintable(text));
+
+        // Spells and artifacts by name, artifacts 0 to 3 left out; creatures in their order.
+        const QComboBox *spells = box(dialog, SpellBonus, "item1combobox");
+        QVERIFY(isSortedByText(spells));
+        QCOMPARE(spells->count(), catalogue.spellNames.size());
+        QCOMPARE(values(box(dialog, ScrollBonus, "item1combobox")), values(spells));
+        const QComboBox *artifacts = box(dialog, ArtifactBonus, "item1combobox");
+        QVERIFY(isSortedByText(artifacts));
+        QCOMPARE(artifacts->count(), catalogue.artifactNames.size() - 4);
+        for (int artifact : values(artifacts))
+            QVERIFY(artifact > 3);
+        QCOMPARE(values(box(dialog, CreatureBonus, "creatureCombobox")),
+                 Values(catalogue.creatureOrder));
+        QCOMPARE(values(box(dialog, SecondarySkillBonus, "item1combobox")),
+                 catalogue.secondarySkillNames.keys());
+        QCOMPARE(texts(box(dialog, SecondarySkillBonus, "item2combobox")),
+                 (QStringList{"Basic", "Advanced", "Expert"}));
+        Values resources = catalogue.resourceNames.keys();
+        resources << 253 << 254;
+        QCOMPARE(values(box(dialog, ResourceBonus, "datatypeBox")), resources);
+
+        // Buildings by the town's type, 19 and 20 last for town 10, 20 after 29 for town 9.
+        QCOMPARE(typeButton(dialog, BuildingBonus)->isEnabled(), townType >= 0);
+        for (int type = 0; type < BonusTypeCount; ++type)
+            if (type != BuildingBonus)
+                QVERIFY(typeButton(dialog, type)->isEnabled());
+        if (townType < 0)
+            return;
+        const Values buildings = values(box(dialog, BuildingBonus, "recipientCombobox"));
+        Values expected = catalogue.townBuildingNames.value(townType).keys();
+        QVERIFY(expected.contains(19) && expected.contains(20) && expected.contains(29));
+        if (townType == 10) {
+            expected.removeOne(19);
+            expected.removeOne(20);
+            expected << 19 << 20;
+        } else if (townType == 9) {
+            expected.removeOne(20);
+            expected.insert(expected.indexOf(29) + 1, 20);
+        }
+        QCOMPARE(buildings, expected);
+        QCOMPARE(box(dialog, BuildingBonus, "recipientCombobox")->itemText(0),
+                 catalogue.townBuildingNames.value(townType).value(expected.first()));
+    }
+
+    void pageForms() {
+        BonusDialog dialog(nullptr, scenario("GreywaterFens.y6m"), 24, 0, nullptr);
+        QCOMPARE(dialog.objectName(), QString("bonus_dialog"));
+        QCOMPARE(dialog.windowTitle(), QString("Edit Starting Bonus"));
+        QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
+        QCOMPARE(dialog.minimumSize(), QSize(421, 379));
+        QCOMPARE(dialog.maximumSize(), QSize(421, 379));
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
+        for (int type = 0; type < BonusTypeCount; ++type)
+            QCOMPARE(page(dialog, type)->property("Bonus").toInt(), type);
+        const auto label = [&](int type, const char *name) {
+            QLabel *found = page(dialog, type)->findChild<QLabel *>(name);
+            return found->isHidden() ? QString("hidden") : found->text();
+        };
+        QCOMPARE(label(SpellBonus, "item1label"), QString("Spell:"));
+        QCOMPARE(label(SpellBonus, "item2label"), QString("hidden"));
+        QCOMPARE(label(BuildingBonus, "recipientLabel"), QString("Building:"));
+        QCOMPARE(label(BuildingBonus, "item1label"), QString("hidden"));
+        QCOMPARE(label(ArtifactBonus, "item1label"), QString("Artifact:"));
+        QCOMPARE(label(SecondarySkillBonus, "item1label"), QString("Skill:"));
+        QCOMPARE(label(SecondarySkillBonus, "item2label"), QString("Skill level:"));
+        QCOMPARE(label(CreatureBonus, "creatureTypeLabel"), QString("Creature type:"));
+        QCOMPARE(label(PrimarySkillBonus, "datatypeLabel"), QString("Recipient:"));
+        QCOMPARE(label(PrimarySkillBonus, "valueLabel2"), QString("Defense skill:"));
+        QCOMPARE(label(ResourceBonus, "datatypeLabel"), QString("Resource type:"));
+        QCOMPARE(label(ResourceBonus, "valueLabel1"), QString("Quantity"));
+        QCOMPARE(label(ResourceBonus, "valueLabel2"), QString("hidden"));
+        const QSpinBox *quantity = page(dialog, CreatureBonus)->findChild<QSpinBox *>();
+        QCOMPARE(quantity->minimum(), 1);
+        QCOMPARE(quantity->maximum(), 9999);
+        const QSpinBox *amount = page(dialog, ResourceBonus)->findChild<QSpinBox *>("spinBox");
+        QCOMPARE(amount->minimum(), 1);
+        QCOMPARE(amount->maximum(), 99999);
+        QCOMPARE(amount->value(), 1);
+        QCOMPARE(page(dialog, PrimarySkillBonus)->findChild<QSpinBox *>("spinBox_4")->maximum(),
+                 99);
+    }
+
+    void newBonus() {
+        const CmpScenario &fens = scenario("GreywaterFens.y6m");
+        BonusDialog dialog(nullptr, fens, 24, 0, nullptr);
+        QVERIFY(typeButton(dialog, SpellBonus)->isChecked());
+        QCOMPARE(dialog.findChild<QStackedWidget *>("stackedWidget")->currentWidget(),
+                 page(dialog, SpellBonus));
+        QVERIFY(okButton(dialog)->isEnabled());
+        const QStringList spellNames = gameCatalogue().spellNames.values();
+        const QString firstSpell = *std::min_element(spellNames.begin(), spellNames.end());
+        QCOMPARE(box(dialog, SpellBonus, "item1combobox")->currentText(), firstSpell);
+
+        QTableWidgetItem item;
+        dialog.writeItem(&item);
+        const CmpBonus written = bonusOfItem(&item);
+        QCOMPARE(written.type, uint8_t(SpellBonus));
+        QCOMPARE(written.record<BonusSpell>().hero, MostPowerfulHero);
+        QCOMPARE(int(written.record<BonusSpell>().spell),
+                 gameCatalogue().spellNames.key(firstSpell));
+        QCOMPARE(item.text(), QString("Give %1 spell to Most powerful hero").arg(firstSpell));
+        QCOMPARE(item.data(Qt::UserRole + 1).toInt(), int(SpellBonus));
+        QCOMPARE(item.data(Qt::UserRole).userType(), qMetaTypeId<BonusSpell>());
+    }
+
+    void okNeedsARaisedPrimarySkill() {
+        BonusDialog dialog(nullptr, scenario("GreywaterFens.y6m"), 24, 0, nullptr);
+        dialog.show();
+        clickType(dialog, PrimarySkillBonus);
+        QVERIFY(!okButton(dialog)->isEnabled());
+        QSpinBox *spellPower = page(dialog, PrimarySkillBonus)->findChild<QSpinBox *>("spinBox_3");
+        spellPower->setValue(1);
+        QVERIFY(okButton(dialog)->isEnabled());
+        spellPower->setValue(0);
+        QVERIFY(!okButton(dialog)->isEnabled());
+        clickType(dialog, ResourceBonus);
+        QVERIFY(okButton(dialog)->isEnabled());
+        clickType(dialog, PrimarySkillBonus);
+        QVERIFY(!okButton(dialog)->isEnabled());
+
+        // A stored primary-skill bonus of four zeros opens with OK disabled.
+        const CmpScenario &fens = scenario("GreywaterFens.y6m");
+        std::unique_ptr<QTableWidgetItem> zeros(
+            itemOf(fens, 0, CmpBonus::make(PrimarySkillBonus, BonusPrimarySkill{5, 0, 0, 0, 0})));
+        BonusDialog opened(nullptr, fens, 24, 0, zeros.get());
+        QVERIFY(!okButton(opened)->isEnabled());
+    }
+
+    void roundTrip_data() {
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<int>("player");
+        QTest::addColumn<CmpBonus>("bonus");
+
+        QTest::newRow("spell") << "GreywaterFens.y6m" << 0
+                               << CmpBonus::make(SpellBonus, BonusSpell{5, 10});
+        QTest::newRow("creature") << "GreywaterFens.y6m" << 0
+                                  << CmpBonus::make(CreatureBonus, BonusCreature{0, 151, 9999});
+        QTest::newRow("building of town 0")
+            << "GreywaterFens.y6m" << 0 << CmpBonus::make(BuildingBonus, BonusBuilding{22});
+        QTest::newRow("building 20 of town 9")
+            << "AshenReach.y6m" << 0 << CmpBonus::make(BuildingBonus, BonusBuilding{20});
+        QTest::newRow("artifact") << "AshenReach.y6m" << 1
+                                  << CmpBonus::make(ArtifactBonus, BonusArtifact{GeneratedHero, 4});
+        QTest::newRow("scroll") << "TarqCrossing.y6m" << 1
+                                << CmpBonus::make(ScrollBonus, BonusScroll{18, 0});
+        QTest::newRow("primary skill")
+            << "AshenReach.y6m" << 0
+            << CmpBonus::make(PrimarySkillBonus, BonusPrimarySkill{141, 2, 0, 99, 1});
+        QTest::newRow("secondary skill")
+            << "GreywaterFens.y6m" << 1
+            << CmpBonus::make(SecondarySkillBonus, BonusSecondarySkill{17, 28, 3});
+        QTest::newRow("resource") << "GreywaterFens.y6m" << 3
+                                  << CmpBonus::make(ResourceBonus, BonusResource{6, 99999});
+        QTest::newRow("special resource 254")
+            << "KestrelCoast.y6m" << 1 << CmpBonus::make(ResourceBonus, BonusResource{254, 1});
+    }
+
+    // Open on an existing bonus, press OK without changing anything: the same record.
+    void roundTrip() {
+        QFETCH(QString, map);
+        QFETCH(int, player);
+        QFETCH(CmpBonus, bonus);
+        const CmpScenario &edited = scenario(map);
+        std::unique_ptr<QTableWidgetItem> item(itemOf(edited, player, bonus));
+        const QString text = item->text();
+        BonusDialog dialog(nullptr, edited, 24, player, item.get());
+        QVERIFY(typeButton(dialog, bonus.type)->isChecked());
+        QCOMPARE(dialog.findChild<QStackedWidget *>("stackedWidget")->currentWidget(),
+                 page(dialog, bonus.type));
+        QPushButton *ok = okButton(dialog);
+        QVERIFY(ok->isEnabled());
+        QTimer::singleShot(0, ok, [ok] { QTest::mouseClick(ok, Qt::LeftButton); });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+
+        QTableWidgetItem written;
+        dialog.writeItem(&written);
+        QCOMPARE(bonusOfItem(&written), bonus);
+        QCOMPARE(written.data(BonusRecordRole).userType(), bonus.value.userType());
+        QCOMPARE(written.text(), text);
+        dialog.writeItem(item.get());
+        QCOMPARE(bonusOfItem(item.get()), bonus);
+    }
+
+    void specialResourceKeepsItsName() {
+        const CmpScenario &coast = scenario("KestrelCoast.y6m");
+        std::unique_ptr<QTableWidgetItem> item(
+            itemOf(coast, 1, CmpBonus::make(ResourceBonus, BonusResource{254, 300})));
+        BonusDialog dialog(nullptr, coast, 24, 1, item.get());
+        QCOMPARE(box(dialog, ResourceBonus, "datatypeBox")->currentText(),
+                 gameCatalogue().generalTexts.value(28));
+        QCOMPARE(box(dialog, ResourceBonus, "datatypeBox")
+                     ->itemText(box(dialog, ResourceBonus, "datatypeBox")->count() - 2),
+                 QString("Timber and Ore"));
+        QCOMPARE(dialog.bonus().record<BonusResource>().resource, uint8_t(254));
+    }
+
+    void typeSwitchKeepsPreselection() {
+        const CmpScenario &ashen = scenario("AshenReach.y6m");
+        std::unique_ptr<QTableWidgetItem> item(
+            itemOf(ashen, 0, CmpBonus::make(ScrollBonus, BonusScroll{142, 10})));
+        BonusDialog dialog(nullptr, ashen, 24, 0, item.get());
+        dialog.show();
+        QVERIFY(typeButton(dialog, ScrollBonus)->isChecked());
+        clickType(dialog, SpellBonus);
+        QVERIFY(typeButton(dialog, SpellBonus)->isChecked());
+        QCOMPARE(dialog.bonus(), CmpBonus::make(SpellBonus, BonusSpell{142, 10}));
+        // Pages of other types keep their defaults.
+        clickType(dialog, ArtifactBonus);
+        QCOMPARE(dialog.bonus().record<BonusArtifact>().hero, MostPowerfulHero);
+        clickType(dialog, ScrollBonus);
+        QCOMPARE(dialog.bonus(), CmpBonus::make(ScrollBonus, BonusScroll{142, 10}));
+    }
+
+    // A hero the player no longer owns is not offered; the box stays empty and gives 0.
+    void valueNotOffered() {
+        const CmpScenario &fens = scenario("GreywaterFens.y6m");
+        std::unique_ptr<QTableWidgetItem> item(
+            itemOf(fens, 1, CmpBonus::make(ArtifactBonus, BonusArtifact{5, 2})));
+        BonusDialog dialog(nullptr, fens, 24, 1, item.get());
+        QCOMPARE(box(dialog, ArtifactBonus, "recipientCombobox")->currentIndex(), -1);
+        QCOMPARE(box(dialog, ArtifactBonus, "item1combobox")->currentIndex(), -1);
+        QCOMPARE(dialog.bonus(), CmpBonus::make(ArtifactBonus, BonusArtifact{0, 0}));
+    }
+};
+
+QTEST_MAIN(TestBonusDialog)
+#include "test_bonusdialog.moc"

@@ -1,0 +1,261 @@
+// The crossover pages: what crossover heroes keep, and the crossover options with their dialog.
+#include "campaign/cmpcampaign.h"
+#include "dialogs/crossover/herocrossover.h"
+#include "dialogs/crossover/herocrossoverdialog.h"
+#include "dialogs/crossover/scenariocrossover.h"
+#include "gamedata/gamecatalogue.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+GameCatalogue smallCatalogue() {
+    GameCatalogue catalogue;
+    const char *artifacts[] = {"Spellbook",    "Spell Scroll", "Grail",    "Catapult",
+                               "Zephyr Boots", "Amber Ring",   "Oak Staff"};
+    for (int artifact = 0; artifact < 7; ++artifact)
+        catalogue.artifactNames.insert(artifact, QString::fromLatin1(artifacts[artifact]));
+    catalogue.artifactCount = 7;
+    catalogue.creatureNames = {{0, "Footman"}, {1, "Archer"}, {2, "Wolf"}, {3, "Drake"}};
+    catalogue.creatureOrder = {2, 0, 3, 1};
+    catalogue.creatureCount = 4;
+    catalogue.playerColorNames =
+        QStringList{"Crimson", "Azure", "Tan", "Jade", "Amber", "Violet", "Teal", "Rose"};
+    return catalogue;
+}
+
+QStringList listTexts(const QListWidget *list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
+}
+
+QList<int> checkedNumbers(const QListWidget *list) {
+    QList<int> numbers;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->checkState() == Qt::Checked)
+            numbers.append(list->item(row)->data(Qt::UserRole).toInt());
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+QBitArray bits(int size, const QList<int> &set) {
+    QBitArray array(size);
+    for (int bit : set)
+        array.setBit(bit);
+    return array;
+}
+
+QSharedPointer<MapHeader> humanPlayers(const QList<int> &players) {
+    QSharedPointer<MapHeader> header(new MapHeader);
+    for (int player : players)
+        header->players[size_t(player)].canHumanPlay = true;
+    return header;
+}
+
+// A campaign without map of four scenarios; scenario 3 has a map with human players 0 and 2
+// and the prerequisites 0 and 2.
+CmpCampaign crossoverCampaign() {
+    CmpCampaign campaign;
+    campaign.withMap = false;
+    for (int index = 0; index < 4; ++index) {
+        CmpScenario scenario;
+        QSharedPointer<MapHeader> header = humanPlayers({0, 2});
+        header->name = QStringLiteral("Map %1").arg(index);
+        scenario.mapHeader = header;
+        campaign.scenarios.append(scenario);
+    }
+    campaign.scenarios[3].prerequisites = bits(4, {0, 2});
+    return campaign;
+}
+
+// Answers the modal dialog that `action` opens.
+void answerDialog(const std::function<void(HeroCrossoverDialog *)> &answer,
+                  const std::function<void()> &action) {
+    QTimer::singleShot(0, [answer] {
+        auto *dialog = qobject_cast<HeroCrossoverDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        answer(dialog);
+    });
+    action();
+}
+
+void accept(HeroCrossoverDialog *dialog) {
+    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+}
+
+QStringList comboTexts(const QComboBox *box) {
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts.append(box->itemText(i));
+    return texts;
+}
+
+void clickCell(QTableWidget *table, int row) {
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                      table->visualRect(table->model()->index(row, 0)).center());
+}
+
+} // namespace
+
+class TestCrossoverPages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setGameCatalogue(smallCatalogue()); }
+
+    void keptLists() {
+        ScenarioCrossover page;
+        const auto *artifacts = page.findChild<QListWidget *>("crosssoverArtsListWidget");
+        const auto *creatures = page.findChild<QListWidget *>("creaturesListWidget");
+        QCOMPARE(listTexts(artifacts),
+                 (QStringList{"Amber Ring", "Grail", "Oak Staff", "Zephyr Boots"}));
+        QCOMPARE(listTexts(creatures), (QStringList{"Wolf", "Footman", "Drake", "Archer"}));
+        QVERIFY(artifacts->item(0)->flags() & Qt::ItemIsUserCheckable);
+        QVERIFY(!(artifacts->item(0)->flags() & Qt::ItemIsDragEnabled));
+        QCOMPARE(artifacts->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(artifacts->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+
+    void scenarioWithoutMap() {
+        CmpScenario scenario;
+        scenario.heroKeeps = bits(5, {4});
+        scenario.artifactsKept = bits(7, {2, 5});
+        scenario.creaturesKept = bits(4, {1});
+        ScenarioCrossover page;
+        page.load(&scenario);
+        for (const char *name : {"experienceComboBox", "primarySkillsCombobox", "secSkillsCombobox",
+                                 "spellsCombobox"}) {
+            QVERIFY(page.findChild<QCheckBox *>(name)->isChecked());
+            QVERIFY(!page.findChild<QCheckBox *>(name)->isEnabled());
+        }
+        QVERIFY(!page.findChild<QCheckBox *>("artifactsCombobox")->isChecked());
+        QVERIFY(!page.findChild<QPushButton *>("allButton")->isEnabled());
+        QVERIFY(page.commit());
+        QCOMPARE(scenario.heroKeeps, bits(5, {0, 1, 2, 3}));
+        QCOMPARE(scenario.artifactsKept, bits(7, {}));
+        QCOMPARE(scenario.creaturesKept, bits(4, {}));
+        QVERIFY(!page.commit());
+    }
+
+    void scenarioWithMap() {
+        CmpScenario scenario;
+        scenario.mapHeader = humanPlayers({0});
+        scenario.heroKeeps = bits(5, {1, 4});
+        scenario.artifactsKept = bits(7, {1, 2, 5});
+        scenario.creaturesKept = bits(3, {0, 2}); // creature 3 lies beyond the stored bits
+        ScenarioCrossover page;
+        page.load(&scenario);
+        QVERIFY(page.findChild<QCheckBox *>("artifactsCombobox")->isChecked());
+        QVERIFY(!page.findChild<QCheckBox *>("experienceComboBox")->isChecked());
+        auto *artifacts = page.findChild<QListWidget *>("crosssoverArtsListWidget");
+        auto *creatures = page.findChild<QListWidget *>("creaturesListWidget");
+        QCOMPARE(checkedNumbers(artifacts), (QList<int>{2, 5}));
+        QCOMPARE(checkedNumbers(creatures), (QList<int>{0, 2}));
+        QVERIFY(!page.commit());
+
+        // "All" under the creatures leaves the artifacts alone.
+        QTest::mouseClick(page.findChild<QPushButton *>("allButton"), Qt::LeftButton);
+        QCOMPARE(checkedNumbers(creatures), (QList<int>{0, 1, 2, 3}));
+        QCOMPARE(checkedNumbers(artifacts), (QList<int>{2, 5}));
+        QTest::mouseClick(page.findChild<QPushButton *>("noneButtonArts"), Qt::LeftButton);
+        QVERIFY(checkedNumbers(artifacts).isEmpty());
+        QVERIFY(page.commit());
+        QCOMPARE(scenario.creaturesKept, bits(4, {0, 1, 2, 3}));
+        // Artifact 1 is not on the page and keeps its bit.
+        QCOMPARE(scenario.artifactsKept, bits(7, {1}));
+
+        page.setMapDependentEnabled(false);
+        QVERIFY(checkedNumbers(creatures).isEmpty());
+        QVERIFY(!creatures->isEnabled());
+    }
+
+    void crossoverRows() {
+        const CmpCampaign campaign = crossoverCampaign();
+        HeroCrossover page;
+        page.show();
+        page.load(&campaign, &campaign.scenarios[3], 24);
+        auto *add = page.findChild<QPushButton *>("addButton");
+        QTableWidget *table = page.table();
+        QVERIFY(add->isEnabled());
+        QCOMPARE(table->rowCount(), 0);
+
+        // The player box shows bare colour names; the table shows player texts.
+        answerDialog(
+            [](HeroCrossoverDialog *dialog) {
+                QCOMPARE(comboTexts(dialog->findChild<QComboBox *>("scenarioCombobox")),
+                         (QStringList{"0. Map 0", "2. Map 2"}));
+                auto *players = dialog->findChild<QComboBox *>("playerCombobox");
+                QCOMPARE(comboTexts(players), (QStringList{"Crimson", "Tan"}));
+                players->setCurrentIndex(1);
+                accept(dialog);
+            },
+            [add] { QTest::mouseClick(add, Qt::LeftButton); });
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 0)->text(), QString("0. Map 0"));
+        QCOMPARE(table->item(0, 1)->text(), QString("Player 3 (Tan)"));
+        QVERIFY(add->isEnabled());
+
+        // The second source is the last prerequisite: Add goes off below three rows.
+        answerDialog(
+            [](HeroCrossoverDialog *dialog) {
+                QCOMPARE(comboTexts(dialog->findChild<QComboBox *>("scenarioCombobox")),
+                         QStringList{"2. Map 2"});
+                accept(dialog);
+            },
+            [add] { QTest::mouseClick(add, Qt::LeftButton); });
+        QCOMPARE(table->rowCount(), 2);
+        QVERIFY(!add->isEnabled());
+        QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{2, 0}, {0, 2}}));
+        QVERIFY(!page.findChild<QPushButton *>("editButton")->isEnabled());
+
+        // Editing a row offers its own source again, but not the other row's.
+        clickCell(table, 1);
+        answerDialog(
+            [](HeroCrossoverDialog *dialog) {
+                auto *sources = dialog->findChild<QComboBox *>("scenarioCombobox");
+                QCOMPARE(comboTexts(sources), QStringList{"2. Map 2"});
+                QCOMPARE(sources->currentIndex(), 0);
+                auto *players = dialog->findChild<QComboBox *>("playerCombobox");
+                QCOMPARE(players->currentText(), QString("Crimson"));
+                players->setCurrentIndex(1);
+                accept(dialog);
+            },
+            [&page] {
+                QTest::mouseClick(page.findChild<QPushButton *>("editButton"), Qt::LeftButton);
+            });
+        QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{2, 0}, {2, 2}}));
+        QCOMPARE(table->item(1, 1)->text(), QString("Player 3 (Tan)"));
+
+        clickCell(table, 0);
+        QTest::mouseClick(page.findChild<QPushButton *>("removeButton"), Qt::LeftButton);
+        QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{2, 2}}));
+        QVERIFY(add->isEnabled());
+    }
+
+    void storedRowsAreShown() {
+        CmpCampaign campaign = crossoverCampaign();
+        campaign.scenarios[3].startOptions = makeStartOptions(HeroCrossoverSet{{{0, 0}, {2, 2}}});
+        HeroCrossover page;
+        page.load(&campaign, &campaign.scenarios[3], 24);
+        QCOMPARE(page.table()->rowCount(), 2);
+        QVERIFY(!page.findChild<QPushButton *>("addButton")->isEnabled());
+        QVERIFY(!page.findChild<QPushButton *>("editButton")->isEnabled());
+        QVERIFY(!(page.table()->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{0, 0}, {2, 2}}));
+    }
+};
+
+QTEST_MAIN(TestCrossoverPages)
+#include "test_crossoverpages.moc"
