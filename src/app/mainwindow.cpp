@@ -12,6 +12,8 @@
 #include "campaignmap/mapbrowser.h"
 #include "campaignmap/myqgraphicsview.h"
 #include "dialogs/about/aboutvadoz.h"
+#include "dialogs/campaign/editcampaign.h"
+#include "dialogs/campaign/newcampaign.h"
 #include "dialogs/convert/convertcampaign.h"
 #include "dialogs/scenario/scenarioinfo.h"
 #include "gamedata/gamecatalogue.h"
@@ -200,9 +202,6 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::triggered, this, entry.second);
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
-    // Their dialogs are not part of the editor yet.
-    for (QAction *action : {ui->campaignProperties})
-        action->setEnabled(false);
 }
 
 void MainWindow::openFromCommandLine(const QStringList &arguments) {
@@ -299,10 +298,19 @@ void MainWindow::loadFile(const QString &fileName) {
 }
 
 void MainWindow::newFile() {
-    // Until the new-campaign dialog is part of the editor, New gives the start-up campaign.
+    NewCampaign dialog(this);
+    // A catalogue without campaign maps or backgrounds leaves nothing to choose.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedId() < 0)
+        return;
     campaignFileVersion = editorVersion;
-    resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
-    shownCampaignMap = openCampaign.campaignMap;
+    if (dialog.isWithMap()) {
+        resetCampaign(openCampaign, uint8_t(dialog.selectedId()), true, 0, 0);
+        shownCampaignMap = openCampaign.campaignMap;
+        ui->stackedWidget->setCurrentWidget(mapBrowser);
+    } else {
+        resetCampaign(openCampaign, defaultCampaignMap, false, dialog.selectedId(), 1);
+        shownCampaignMap = defaultCampaignMap;
+    }
     shownRegion = 0;
     currentFilePath.clear();
     setWindowFilePath(QString());
@@ -436,7 +444,24 @@ void MainWindow::openRecentFile() {
         loadFile(action->data().toString());
 }
 
-void MainWindow::openCampaignProperties() {}
+void MainWindow::openCampaignProperties() {
+    EditCampaign dialog(this, &openCampaign);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.applyTo(openCampaign);
+    showChangedCampaignMap();
+}
+
+// After the campaign properties or a conversion changed the campaign: its map is shown anew.
+void MainWindow::showChangedCampaignMap() {
+    shownCampaignMap = openCampaign.campaignMap;
+    shownRegion = 0;
+    currentCampaignMap = shownCampaignMap;
+    selectedRegion = 0;
+    rebuildCampaignMap();
+    showSelectedRegionName();
+    updateWindowTitle();
+}
 
 // The window edits a copy; only OK hands it back, and only reported changes mark the campaign.
 void MainWindow::openScenarioProperties() {

@@ -109,7 +109,7 @@ void TestMainWindow::formActionsAndMenus() {
         {"actionRefresh_Scenario_Maps", "Refresh Scenario Maps", "Ctrl+R", false, true},
         {"actionExport_Scenario_Maps", "Export Scenario Maps", "Ctrl+E", false, true},
         {"actionExit", "Exit", "", false, true},
-        {"campaignProperties", "Campaign Properties", "Ctrl+Enter", false, false},
+        {"campaignProperties", "Campaign Properties", "Ctrl+Enter", false, true},
         {"scenarioProperties", "Scenario Properties", "Enter", true, true},
         {"actionAbout", "About Campaign Editor...", "", false, true},
         {"actionConvertCmp", "Convert campaign...", "", false, true},
@@ -259,6 +259,7 @@ void TestMainWindow::hintsAndShortcuts() {
     campaign->setEnabled(true);
     // Only the keys are checked here; the window they open has tests of its own.
     scenario->disconnect(&window);
+    campaign->disconnect(&window);
     QSignalSpy scenarioSpy(scenario, &QAction::triggered);
     QSignalSpy campaignSpy(campaign, &QAction::triggered);
     QTest::keyClick(&window, Qt::Key_Return);
