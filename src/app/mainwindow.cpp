@@ -518,13 +518,7 @@ void MainWindow::openConvertCampaign() {
         if (dialog.convert())
             replaceCampaign(std::move(converted), true);
     }
-    shownCampaignMap = openCampaign.campaignMap;
-    shownRegion = 0;
-    currentCampaignMap = shownCampaignMap;
-    selectedRegion = 0;
-    rebuildCampaignMap();
-    showSelectedRegionName();
-    updateWindowTitle();
+    showChangedCampaignMap();
 }
 
 void MainWindow::about() {

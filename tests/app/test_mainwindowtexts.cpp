@@ -154,6 +154,7 @@ private slots:
                  work->filePath(QStringLiteral("sub")));
 
         // An untitled campaign proposes "Untitled"; a file that cannot be created is reported.
+        whenDialogShows([](QDialog *dialog) { dialog->accept(); }); // the new-campaign dialog
         window.newFile();
         const QString unwritable = work->filePath(QStringLiteral("no/such/folder/x.txt"));
         window.answers = QStringList{unwritable};
