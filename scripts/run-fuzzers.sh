@@ -42,6 +42,12 @@ seed picture-paletted $small_pictures
 seed picture-truecolor $small_pictures $(find "$work/entries" -name '*.pcx' | head -3)
 seed campaign-load "$work"/demo/Maps/*.y6c
 seed map-header "$work"/demo/Maps/*.y6m
+# Campaign texts are imported into the main sample campaign; its own export is the seed.
+export TARQ_FUZZ_CAMPAIGN="$PWD/$work/demo/Maps/Marches.y6c"
+if [ -x build/bin/tarq-campaign ]; then
+    build/bin/tarq-campaign --game "$work/demo" export-texts "$TARQ_FUZZ_CAMPAIGN" \
+        "$work/marches.txt" && seed text-import "$work/marches.txt"
+fi
 for dir in tests/fuzz/regressions/*/; do
     [ -d "$dir" ] && seed "$(basename "$dir")" "$dir"*
 done

@@ -4,6 +4,7 @@
 #include "app/draganddrophandler.h"
 #include "app/filebasename.h"
 #include "campaign/campaignfile.h"
+#include "campaign/campaigntextfile.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
 #include "campaignmap/campaignmapscene.h"
@@ -11,6 +12,9 @@
 #include "campaignmap/mapbrowser.h"
 #include "campaignmap/myqgraphicsview.h"
 #include "dialogs/about/aboutvadoz.h"
+#include "dialogs/campaign/editcampaign.h"
+#include "dialogs/campaign/newcampaign.h"
+#include "dialogs/convert/convertcampaign.h"
 #include "dialogs/scenario/scenarioinfo.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
@@ -198,10 +202,6 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::triggered, this, entry.second);
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
-    // Their dialogs are not part of the editor yet.
-    for (QAction *action : {ui->campaignProperties, ui->actionConvertCmp, ui->actionExport_Texts,
-                            ui->actionImport_Texts})
-        action->setEnabled(false);
 }
 
 void MainWindow::openFromCommandLine(const QStringList &arguments) {
@@ -298,10 +298,19 @@ void MainWindow::loadFile(const QString &fileName) {
 }
 
 void MainWindow::newFile() {
-    // Until the new-campaign dialog is part of the editor, New gives the start-up campaign.
+    NewCampaign dialog(this);
+    // A catalogue without campaign maps or backgrounds leaves nothing to choose.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedId() < 0)
+        return;
     campaignFileVersion = editorVersion;
-    resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
-    shownCampaignMap = openCampaign.campaignMap;
+    if (dialog.isWithMap()) {
+        resetCampaign(openCampaign, uint8_t(dialog.selectedId()), true, 0, 0);
+        shownCampaignMap = openCampaign.campaignMap;
+        ui->stackedWidget->setCurrentWidget(mapBrowser);
+    } else {
+        resetCampaign(openCampaign, defaultCampaignMap, false, dialog.selectedId(), 1);
+        shownCampaignMap = defaultCampaignMap;
+    }
     shownRegion = 0;
     currentFilePath.clear();
     setWindowFilePath(QString());
@@ -435,7 +444,24 @@ void MainWindow::openRecentFile() {
         loadFile(action->data().toString());
 }
 
-void MainWindow::openCampaignProperties() {}
+void MainWindow::openCampaignProperties() {
+    EditCampaign dialog(this, &openCampaign);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.applyTo(openCampaign);
+    showChangedCampaignMap();
+}
+
+// After the campaign properties or a conversion changed the campaign: its map is shown anew.
+void MainWindow::showChangedCampaignMap() {
+    shownCampaignMap = openCampaign.campaignMap;
+    shownRegion = 0;
+    currentCampaignMap = shownCampaignMap;
+    selectedRegion = 0;
+    rebuildCampaignMap();
+    showSelectedRegionName();
+    updateWindowTitle();
+}
 
 // The window edits a copy; only OK hands it back, and only reported changes mark the campaign.
 void MainWindow::openScenarioProperties() {
@@ -452,11 +478,54 @@ void MainWindow::openScenarioProperties() {
     replaceCampaign(std::move(edited), changed);
 }
 
-void MainWindow::exportTexts() {}
+// The text file goes wherever the user says; the last campaign folder is neither offered nor
+// changed.
+void MainWindow::exportTexts() {
+    const QString proposedName =
+        currentFilePath.isEmpty() ? QStringLiteral("Untitled") : fileBaseName(currentFilePath);
+    const QString fileName =
+        askSaveFileName(tr("Save As"), proposedName, tr("Text files (*.txt);;All Files (*)"));
+    if (fileName.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    writeCampaignTextFile(openCampaign, fileName); // reports a file it cannot create
+    QApplication::restoreOverrideCursor();
+}
 
-void MainWindow::importTexts() {}
+void MainWindow::importTexts() {
+    QString folder = lastFolderSetting();
+    if (folder.isEmpty()) {
+        folder = gamePath(QStringLiteral("Maps"));
+        if (!QFileInfo(folder).isDir())
+            folder = gameFolder();
+    }
+    const QString fileName =
+        askOpenFileName(tr("Open"), folder, tr("Text files (*.txt);;All Files (*)"));
+    if (fileName.isEmpty())
+        return;
+    storeLastFolder(fileName);
+    CmpCampaign imported = openCampaign;
+    if (readCampaignTextFile(imported, fileName)) // reports a file that does not fit
+        replaceCampaign(std::move(imported), true);
+}
 
-void MainWindow::openConvertCampaign() {}
+void MainWindow::openConvertCampaign() {
+    CmpCampaign converted = openCampaign;
+    {
+        ConvertCampaign dialog(converted, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        if (dialog.convert())
+            replaceCampaign(std::move(converted), true);
+    }
+    shownCampaignMap = openCampaign.campaignMap;
+    shownRegion = 0;
+    currentCampaignMap = shownCampaignMap;
+    selectedRegion = 0;
+    rebuildCampaignMap();
+    showSelectedRegionName();
+    updateWindowTitle();
+}
 
 void MainWindow::about() {
     AboutVadOz box(this);

@@ -98,6 +98,7 @@ private:
     bool confirmVersionUpgrade();
     int maybeSave();
     void setCurrentFile(const QString &fileName);
+    void showChangedCampaignMap();
     // Takes back the campaign a command or dialog changed: the one place where the open
     // campaign takes edits, so that every change passes here.
     void replaceCampaign(CmpCampaign changed, bool markModified);

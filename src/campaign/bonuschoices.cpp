@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int playerCount = 8;
 constexpr int lastReservedArtifact = 3;
 constexpr int specialResources[] = {253, 254};
 constexpr int specialResourceTexts[] = {27, 28};
@@ -53,7 +52,7 @@ ChoiceList recipientChoices(const CmpScenario &scenario, int player,
         return ChoiceEntry{heroText(scenario, player, hero, true, catalogue), hero};
     };
     ChoiceList list = {entry(MostPowerfulHero)};
-    if (!scenario.mapHeader || player < 0 || player >= playerCount)
+    if (!scenario.mapHeader || player < 0 || player >= MapHeader::playerCount)
         return list;
     const MapPlayer &owner = scenario.mapHeader->players[size_t(player)];
     if (owner.generateHeroAtMainTown)

@@ -8,12 +8,11 @@
 namespace {
 
 // Player slots of a map.
-constexpr int playerCount = 8;
 
 // The receiver of the empty bonus set that stands in for an empty starting-hero list: the first
 // player that could be offered a starting hero, 0 when none could.
 uint8_t firstPlayerFreeForStartingHero(const CmpScenario &scenario) {
-    for (int player = 0; player < playerCount; ++player) {
+    for (int player = 0; player < MapHeader::playerCount; ++player) {
         if (isPlayerFreeForStartingHero(scenario, player))
             return uint8_t(player);
     }

@@ -24,3 +24,14 @@ void resetScenario(CmpScenario &scenario, const GameCatalogue &catalogue) {
     scenario = CmpScenario(catalogue);
     scenario.difficulty = difficulty;
 }
+
+const MapPlayer *scenarioPlayer(const CmpScenario &scenario, int player) {
+    if (!scenario.mapHeader || player < 0 || player >= MapHeader::playerCount)
+        return nullptr;
+    return &scenario.mapHeader->players[size_t(player)];
+}
+
+bool isHumanPlayable(const CmpScenario &scenario, int player) {
+    const MapPlayer *entry = scenarioPlayer(scenario, player);
+    return entry && entry->canHumanPlay;
+}

@@ -54,3 +54,8 @@ struct CmpScenario {
 // Returns the scenario to its constructed state, except its difficulty.
 void resetScenario(CmpScenario &scenario);
 void resetScenario(CmpScenario &scenario, const GameCatalogue &catalogue);
+
+// Player p of the scenario's map, or null when the scenario has no map or p is not 0 to 7.
+const MapPlayer *scenarioPlayer(const CmpScenario &scenario, int player);
+// Whether player p of the scenario's map may be played by a human.
+bool isHumanPlayable(const CmpScenario &scenario, int player);

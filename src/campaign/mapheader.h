@@ -64,7 +64,8 @@ struct MapHeader {
     QString description;
     uint8_t difficulty = 0;
     uint8_t levelLimit = 0;
-    std::array<MapPlayer, 8> players;
+    static constexpr int playerCount = 8;
+    std::array<MapPlayer, playerCount> players;
     MapVictoryCondition victoryCondition;
     MapLossCondition lossCondition;
     uint8_t teamCount = 0;

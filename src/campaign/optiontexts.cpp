@@ -12,13 +12,6 @@ namespace {
 // General texts that name the two special resource values.
 constexpr uint8_t firstSpecialResource = 253;
 constexpr int firstSpecialResourceText = 27;
-constexpr int playerCount = 8;
-
-const MapPlayer *mapPlayer(const CmpScenario &scenario, int player) {
-    if (!scenario.mapHeader || player < 0 || player >= playerCount)
-        return nullptr;
-    return &scenario.mapHeader->players[size_t(player)];
-}
 
 QString resourceName(uint8_t resource, const GameCatalogue &catalogue) {
     if (resource >= firstSpecialResource && resource < 255)
@@ -66,7 +59,7 @@ QString heroText(const CmpScenario &scenario, int player, uint16_t hero, bool ma
         break;
     }
     bool onMap = false;
-    if (const MapPlayer *owner = mapPlayer(scenario, player)) {
+    if (const MapPlayer *owner = scenarioPlayer(scenario, player)) {
         for (const MapHero &entry : owner->heroes) {
             if (entry.id != hero)
                 continue;
@@ -100,7 +93,7 @@ QString bonusText(const CmpScenario &scenario, int player, const CmpBonus &bonus
     }
     case BuildingBonus: {
         const auto building = bonus.record<BonusBuilding>();
-        const MapPlayer *owner = mapPlayer(scenario, player);
+        const MapPlayer *owner = scenarioPlayer(scenario, player);
         const int townType = owner ? owner->mainTownType : 255;
         return QObject::tr("Build %1 at Main Town")
             .arg(catalogue.townBuildingNames.value(townType).value(building.building));

@@ -8,22 +8,9 @@
 
 namespace {
 
-constexpr int playerCount = 8;
-
-const MapPlayer *mapPlayer(const CmpScenario &scenario, int player) {
-    if (!scenario.mapHeader || player < 0 || player >= playerCount)
-        return nullptr;
-    return &scenario.mapHeader->players[size_t(player)];
-}
-
-bool isHumanPlayable(const CmpScenario &scenario, int player) {
-    const MapPlayer *entry = mapPlayer(scenario, player);
-    return entry && entry->canHumanPlay;
-}
-
 // Why a bonus breaks its rule, for the trace.
 const char *bonusFault(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
-    const MapPlayer *owner = mapPlayer(scenario, player);
+    const MapPlayer *owner = scenarioPlayer(scenario, player);
     if (!owner)
         return "Bad (no such player), remove";
     if (bonus.type == BuildingBonus)
@@ -59,7 +46,7 @@ CheckedList<Entry> checkList(const char *what, const QList<Entry> &entries, Rule
 }
 
 int firstHumanPlayer(const CmpScenario &scenario) {
-    for (int player = 0; player < playerCount; ++player)
+    for (int player = 0; player < MapHeader::playerCount; ++player)
         if (isHumanPlayable(scenario, player))
             return player;
     return -1;
@@ -105,10 +92,10 @@ int receivingPlayer(const CmpScenario &scenario, int player) {
 }
 
 bool isStartingHeroKindAllowed(const CmpScenario &scenario) {
-    const MapPlayer *first = mapPlayer(scenario, firstHumanPlayer(scenario));
+    const MapPlayer *first = scenarioPlayer(scenario, firstHumanPlayer(scenario));
     if (!first || (!first->generateHeroAtMainTown && first->heroes.isEmpty()))
         return false;
-    for (int player = 0; player < playerCount; ++player)
+    for (int player = 0; player < MapHeader::playerCount; ++player)
         if (isPlayerFreeForStartingHero(scenario, player))
             return true;
     return false;

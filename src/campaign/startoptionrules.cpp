@@ -9,19 +9,7 @@
 
 namespace {
 
-constexpr int playerCount = 8;
 constexpr uint8_t noTownType = 255;
-
-const MapPlayer *mapPlayer(const CmpScenario &scenario, int player) {
-    if (!scenario.mapHeader || player < 0 || player >= playerCount)
-        return nullptr;
-    return &scenario.mapHeader->players[size_t(player)];
-}
-
-bool isHumanPlayable(const CmpScenario &scenario, int player) {
-    const MapPlayer *entry = mapPlayer(scenario, player);
-    return entry && entry->canHumanPlay;
-}
 
 } // namespace
 
@@ -52,7 +40,7 @@ bool isBuildingAllowed(uint8_t building, uint8_t townType) {
 bool isBonusValid(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
     if (!scenario.mapHeader || bonus.type >= BonusTypeCount || bonus.type == ResourceBonus)
         return true;
-    const MapPlayer *owner = mapPlayer(scenario, player);
+    const MapPlayer *owner = scenarioPlayer(scenario, player);
     if (!owner)
         return false;
     if (bonus.type == BuildingBonus) {

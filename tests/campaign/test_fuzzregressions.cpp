@@ -2,6 +2,7 @@
 // reader. Each folder of tests/fuzz/regressions is named after its fuzz target.
 
 #include "campaign/campaignfile.h"
+#include "campaign/campaigntexts.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/cmpscenario.h"
 #include "campaign/mapheaderreader.h"
@@ -44,6 +45,10 @@ void readAsTarget(const QString &target, const QString &path) {
         CmpScenario scenario;
         readMapHeader(scenario, bytes, true);
         readMapHeader(scenario, bytes, false);
+    } else if (target == QLatin1String("text-import")) {
+        CmpCampaign campaign;
+        resetCampaign(campaign, 24, true, 0, 0);
+        importCampaignTexts(campaign, bytes);
     } else if (target == QLatin1String("campaign-load")) {
         CmpCampaign campaign;
         CampaignFile::load(path, campaign);

@@ -1,13 +1,16 @@
 #include "campaigntool.h"
 
+#include "campaign/campaignconversion.h"
 #include "campaign/campaignfile.h"
 #include "campaign/campaignjson.h"
+#include "campaign/campaigntextfile.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapexport.h"
 #include "campaign/mapheader.h"
 #include "campaign/mapheaderreader.h"
 #include "campaign/mapimport.h"
+#include "gamedata/gamecatalogue.h"
 #include "gamedata/messages.h"
 
 #include <QCoreApplication>
@@ -96,6 +99,50 @@ int exportMaps(const QString &campaignPath, const QString &folder) {
     for (const QString &path : failed)
         printError(QStringLiteral("%1: cannot write the map").arg(path));
     return failed.isEmpty() ? Success : Refused;
+}
+
+int exportTexts(const QString &campaignPath, const QString &textPath) {
+    CmpCampaign campaign;
+    if (!loadCampaign(campaignPath, campaign))
+        return Refused;
+    return writeCampaignTextFile(campaign, textPath) ? Success : Refused;
+}
+
+int importTexts(const QString &campaignPath, const QString &textPath, const QString &targetPath) {
+    CmpCampaign campaign;
+    if (!loadCampaign(campaignPath, campaign) || !readCampaignTextFile(campaign, textPath))
+        return Refused;
+    return CampaignFile::save(campaign, targetPath) ? Success : Refused;
+}
+
+int convert(const QString &campaignPath, const QString &targetPath, int campaignMap,
+            int background) {
+    CmpCampaign campaign;
+    if (!loadCampaign(campaignPath, campaign))
+        return Refused;
+    const bool toWithMap = !campaign.withMap;
+    if (toWithMap && campaignMap < 0) {
+        printError(QStringLiteral("%1 is a campaign without map: convert it with --map ID")
+                       .arg(campaignPath));
+        return UsageError;
+    }
+    if (!toWithMap && background < 0) {
+        printError(QStringLiteral("%1 is a campaign with map: convert it with --background ID")
+                       .arg(campaignPath));
+        return UsageError;
+    }
+    const GameCatalogue &catalogue = gameCatalogue();
+    if (toWithMap ? !catalogue.campaignMaps.contains(campaignMap)
+                  : !catalogue.campaignBackgrounds.contains(background)) {
+        printError(toWithMap ? QStringLiteral("no campaign map %1 in the game").arg(campaignMap)
+                             : QStringLiteral("no background %1 in the game").arg(background));
+        return Refused;
+    }
+    // The question is answered with its default, Yes, as the editor's script mode does.
+    if (!convertCampaign(campaign, toWithMap ? campaignMap : background))
+        return Refused;
+    currentCampaignMap = campaign.campaignMap;
+    return CampaignFile::save(campaign, targetPath) ? Success : Refused;
 }
 
 } // namespace CampaignTool

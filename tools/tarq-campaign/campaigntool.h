@@ -16,5 +16,14 @@ int mapInfo(const QString &mapPath);
 int resave(const QString &campaignPath, const QString &targetPath);
 // Writes every embedded map into the folder under its map name. Needs the game catalogue.
 int exportMaps(const QString &campaignPath, const QString &folder);
+// Writes every text of the campaign into a campaign text file. Needs the game catalogue.
+int exportTexts(const QString &campaignPath, const QString &textPath);
+// Reads a campaign text file into the campaign and saves the result. Needs the game catalogue.
+int importTexts(const QString &campaignPath, const QString &textPath, const QString &targetPath);
+// Converts a campaign with map to one without map on `background` (campaignMap < 0), or a
+// campaign without map to one on `campaignMap` (background < 0), and saves it. Needs the game
+// catalogue.
+int convert(const QString &campaignPath, const QString &targetPath, int campaignMap,
+            int background);
 
 } // namespace CampaignTool

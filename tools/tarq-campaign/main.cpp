@@ -1,5 +1,6 @@
-// tarq-campaign: reads, checks, converts and unpacks campaign files (.y6c) and reads map headers
-// (.y6m) with the campaign editor's own libraries.
+// tarq-campaign: reads, checks, converts and unpacks campaign files (.y6c), exchanges their texts
+// with campaign text files, and reads map headers (.y6m), with the campaign editor's own
+// libraries.
 
 #include "campaigntool.h"
 #include "gamedataloader.h"
@@ -14,13 +15,24 @@
 namespace {
 
 const char *const description =
-    "Reads campaign files (.y6c) and map files (.y6m) as the campaign editor does.\n"
+    "Reads campaign files (.y6c) and map files (.y6m) as the campaign editor does, and\n"
+    "exports, imports and converts campaigns with the editor's own rules.\n"
     "\n"
     "Commands:\n"
     "  info FILE.y6c             Print the whole campaign as JSON.\n"
     "  map-info FILE.y6m         Print the map's header as JSON.\n"
     "  resave IN.y6c OUT.y6c     Load the campaign and save it as the editor saves.\n"
     "  export-maps FILE.y6c DIR  Write every embedded map into DIR under its map name.\n"
+    "  export-texts FILE.y6c OUT.txt\n"
+    "                            Write every campaign text into a campaign text file.\n"
+    "  import-texts FILE.y6c IN.txt OUT.y6c\n"
+    "                            Read a campaign text file made for the campaign into it and\n"
+    "                            save the result.\n"
+    "  convert FILE.y6c OUT.y6c (--map ID | --background ID)\n"
+    "                            Convert a campaign without map to one on campaign map ID, or\n"
+    "                            a campaign with map to one without map on background ID, and\n"
+    "                            save it. Only scenarios with maps are kept; the question the\n"
+    "                            editor asks first is answered Yes.\n"
     "\n"
     "The game catalogue (campaign maps, creature and artifact counts) is read from the game\n"
     "folder. Messages go to standard error as kind|title|text lines.\n"
@@ -32,8 +44,10 @@ struct Command {
     bool needsCatalogue;
 };
 
-const Command commands[] = {
-    {"info", 1, true}, {"map-info", 1, false}, {"resave", 2, true}, {"export-maps", 2, true}};
+const Command commands[] = {{"info", 1, true},         {"map-info", 1, false},
+                            {"resave", 2, true},       {"export-maps", 2, true},
+                            {"export-texts", 2, true}, {"import-texts", 3, true},
+                            {"convert", 2, true}};
 
 int usageError(const QCommandLineParser &parser, const QString &problem) {
     std::fprintf(stderr, "tarq-campaign: %s\n\n%s", qPrintable(problem),
@@ -53,8 +67,20 @@ int main(int argc, char *argv[]) {
                                                  "of this program)."),
                                   QStringLiteral("DIR"));
     parser.addOption(game);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("info, map-info, resave or export-maps."));
+    const QCommandLineOption map(QStringLiteral("map"),
+                                 QStringLiteral("convert: the campaign map of the converted "
+                                                "campaign."),
+                                 QStringLiteral("ID"));
+    parser.addOption(map);
+    const QCommandLineOption background(QStringLiteral("background"),
+                                        QStringLiteral("convert: the background of the "
+                                                       "converted campaign."),
+                                        QStringLiteral("ID"));
+    parser.addOption(background);
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("info, map-info, resave, export-maps, export-texts, "
+                       "import-texts or convert."));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's files."), QStringLiteral("[...]"));
     if (!parser.parse(QCoreApplication::arguments()))
@@ -78,6 +104,20 @@ int main(int argc, char *argv[]) {
         return usageError(parser, QStringLiteral("%1 takes %2 file arguments")
                                       .arg(QLatin1String(command->name))
                                       .arg(command->arguments));
+    const bool isConvert = QLatin1String(command->name) == QLatin1String("convert");
+    if (isConvert != (parser.isSet(map) || parser.isSet(background)))
+        return usageError(parser, isConvert ? QStringLiteral("convert needs --map or --background")
+                                            : QStringLiteral("--map and --background belong to "
+                                                             "convert"));
+    if (parser.isSet(map) && parser.isSet(background))
+        return usageError(parser, QStringLiteral("convert takes --map or --background, not both"));
+    int target = -1;
+    if (isConvert) {
+        bool number = false;
+        target = parser.value(parser.isSet(map) ? map : background).toInt(&number);
+        if (!number || target < 0 || target > 255)
+            return usageError(parser, QStringLiteral("the ID must be a number from 0 to 255"));
+    }
     if (parser.isSet(game))
         setGameFolder(parser.value(game));
 
@@ -93,5 +133,12 @@ int main(int argc, char *argv[]) {
         return CampaignTool::mapInfo(arguments[1]);
     if (name == QLatin1String("resave"))
         return CampaignTool::resave(arguments[1], arguments[2]);
-    return CampaignTool::exportMaps(arguments[1], arguments[2]);
+    if (name == QLatin1String("export-maps"))
+        return CampaignTool::exportMaps(arguments[1], arguments[2]);
+    if (name == QLatin1String("export-texts"))
+        return CampaignTool::exportTexts(arguments[1], arguments[2]);
+    if (name == QLatin1String("import-texts"))
+        return CampaignTool::importTexts(arguments[1], arguments[2], arguments[3]);
+    return CampaignTool::convert(arguments[1], arguments[2], parser.isSet(map) ? target : -1,
+                                 parser.isSet(background) ? target : -1);
 }

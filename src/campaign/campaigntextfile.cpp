@@ -1,0 +1,57 @@
+#include "campaign/campaigntextfile.h"
+
+#include "campaign/campaigntexts.h"
+#include "gamedata/messages.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLoggingCategory>
+
+namespace {
+
+// Where a refused file stopped fitting; off unless QT_LOGGING_RULES turns it on, so that the
+// command-line tool's standard error keeps only its messages.
+Q_LOGGING_CATEGORY(textImportTrace, "tarq.textimport", QtInfoMsg)
+
+// The texts are the main window's: the editor shows them for its text commands.
+QString tr(const char *text) {
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+} // namespace
+
+bool writeCampaignTextFile(const CmpCampaign &campaign, const QString &fileName,
+                           const GameCatalogue &catalogue) {
+    QFile file(fileName);
+    // Binary mode: the lines carry their own CR LF.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        Messages::warning(tr("Error"),
+                          tr("Cannot write file %1:\n%2.").arg(fileName, file.errorString()));
+        return false;
+    }
+    file.write(exportCampaignTexts(campaign, catalogue));
+    return true;
+}
+
+bool readCampaignTextFile(CmpCampaign &campaign, const QString &fileName,
+                          const GameCatalogue &catalogue) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Messages::warning(tr("Error"),
+                          tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    QString reason;
+    if (!importCampaignTexts(campaign, bytes, &reason, catalogue)) {
+        qCDebug(textImportTrace) << "incorrect campaign text" << fileName << reason;
+        reportIncorrectCampaignText(fileName, file);
+        return false;
+    }
+    return true;
+}
+
+void reportIncorrectCampaignText(const QString &fileName, const QFileDevice &file) {
+    Messages::warning(tr("Error"), tr("Cannot read file %1 - incorrect campaign text:\n%2.")
+                                       .arg(fileName, file.errorString()));
+}

@@ -1,0 +1,352 @@
+// The campaign properties dialog on campaigns of both types: what it shows, what OK writes back
+// and marks, the change of campaign map with its renumbering, and Cancel through the main window.
+#include "app/campaignmodified.h"
+#include "app/mainwindow.h"
+#include "campaign/cmpcampaign.h"
+#include "campaign/editorvalues.h"
+#include "campaigndialogfixture.h"
+#include "dialogs/campaign/editcampaign.h"
+#include "messagerecorder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+template <typename T> T *widget(QWidget &dialog, const char *name) {
+    T *found = dialog.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no widget %s", name);
+    return found;
+}
+
+QList<int> comboData(QComboBox *combo) {
+    QList<int> data;
+    for (int i = 0; i < combo->count(); ++i)
+        data.append(combo->itemData(i, 256).toInt());
+    return data;
+}
+
+void chooseData(QComboBox *combo, int data) {
+    const int index = combo->findData(data);
+    QVERIFY(index >= 0);
+    combo->setCurrentIndex(index);
+}
+
+// A campaign with map on campaignMap whose scenarios listed in withMaps have a map named after
+// their index.
+CmpCampaign campaignWithMap(int campaignMap, const QList<int> &withMaps) {
+    CmpCampaign campaign;
+    resetCampaign(campaign, uint8_t(campaignMap), true, 0, 0);
+    for (int i : withMaps) {
+        campaign.scenarios[i].mapName = QStringLiteral("map%1.y6m").arg(i);
+        campaign.scenarios[i].mapHeader = MapHeaderRef(new MapHeader);
+    }
+    return campaign;
+}
+
+CmpCampaign campaignWithoutMap() {
+    CmpCampaign campaign;
+    resetCampaign(campaign, defaultCampaignMap, false, 1, 1);
+    campaign.name = QStringLiteral("Snow Road");
+    campaign.description = QStringLiteral("North.");
+    campaign.music = 2;
+    campaign.difficultySelectable = true;
+    return campaign;
+}
+
+} // namespace
+
+class EditCampaignTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setGameCatalogue(campaignDialogCatalogue()); }
+    void init() { campaignModified = false; }
+
+    void campaignWithMapShown() {
+        CmpCampaign campaign = campaignWithMap(24, {1});
+        campaign.name = QStringLiteral("Border War");
+        campaign.description = QStringLiteral("Two lines\nof text.");
+        campaign.music = 34;
+        campaign.forbidNewerVersions = true;
+        EditCampaign dialog(nullptr, &campaign);
+
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Campaign Properties"));
+        QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QCOMPARE(widget<QLabel>(dialog, "bgLabel")->text(), QStringLiteral("Map"));
+        QCOMPARE(widget<QLineEdit>(dialog, "nameEdit")->text(), campaign.name);
+        QCOMPARE(widget<QTextEdit>(dialog, "descriptionEdit")->toPlainText(), campaign.description);
+        auto *maps = widget<QComboBox>(dialog, "bgCombobox");
+        QCOMPARE(comboData(maps), QList<int>({24, 3, 10, 17, 30}));
+        QCOMPARE(maps->currentText(), QStringLiteral("Tarq Lands"));
+        auto *music = widget<QComboBox>(dialog, "musicCombobox");
+        QStringList names;
+        for (int i = 0; i < music->count(); ++i)
+            names.append(music->itemText(i));
+        QCOMPARE(names, QStringList({"Tarq \"Night\" Watch", "cmp_dawn", "cmp_march", "cmp_sea",
+                                     "cmp_tower"}));
+        QCOMPARE(comboData(music), QList<int>({49, 1, 34, 2, 0}));
+        QCOMPARE(music->currentText(), QStringLiteral("cmp_march"));
+        QVERIFY(!widget<QCheckBox>(dialog, "diffCheckbox")->isChecked());
+        QCOMPARE(widget<QCheckBox>(dialog, "diffCheckbox")->text(),
+                 QStringLiteral("Let the player choose"));
+        QVERIFY(widget<QCheckBox>(dialog, "forbidCheckbox")->isChecked());
+        QCOMPARE(widget<QLabel>(dialog, "versionlabel")->text(), QStringLiteral("Tarq 1.7.3"));
+        QVERIFY(widget<QLabel>(dialog, "mapLabel")->isHidden());
+        QVERIFY(widget<QLabel>(dialog, "regionMapName")->isHidden());
+        QVERIFY(widget<QPushButton>(dialog, "playMusicBtn")->text().isEmpty());
+
+        // Nothing changed: OK writes nothing and marks nothing.
+        const CmpCampaign before = campaign;
+        dialog.applyTo(campaign);
+        QVERIFY(!campaignModified);
+        QCOMPARE(campaign.name, before.name);
+        QCOMPARE(campaign.scenarios.size(), 4);
+    }
+
+    void campaignWithoutMapShown() {
+        CmpCampaign campaign = campaignWithoutMap();
+        EditCampaign dialog(nullptr, &campaign);
+        QCOMPARE(widget<QLabel>(dialog, "bgLabel")->text(), QStringLiteral("Background"));
+        auto *backgrounds = widget<QComboBox>(dialog, "bgCombobox");
+        QCOMPARE(comboData(backgrounds), QList<int>({0, 1, 2}));
+        QCOMPARE(backgrounds->currentText(), QStringLiteral("CampDusk.pcx"));
+        QCOMPARE(widget<QComboBox>(dialog, "musicCombobox")->currentText(),
+                 QStringLiteral("cmp_sea"));
+        QVERIFY(widget<QCheckBox>(dialog, "diffCheckbox")->isChecked());
+        QVERIFY(!widget<QCheckBox>(dialog, "forbidCheckbox")->isChecked());
+    }
+
+    // Only maps with a region for every scenario that has a map are offered.
+    void regionCountFilter_data() {
+        QTest::addColumn<int>("campaignMap");
+        QTest::addColumn<QList<int>>("withMaps");
+        QTest::addColumn<QList<int>>("offered");
+        QTest::newRow("no maps") << 30 << QList<int>() << QList<int>({24, 3, 10, 17, 30});
+        QTest::newRow("four maps")
+            << 24 << QList<int>({0, 1, 2, 3}) << QList<int>({24, 3, 10, 17, 30});
+        QTest::newRow("five maps") << 30 << QList<int>({0, 1, 2, 3, 4}) << QList<int>({10, 17, 30});
+        QTest::newRow("seven maps")
+            << 10 << QList<int>({0, 1, 2, 3, 4, 5, 6}) << QList<int>({10, 17});
+    }
+
+    void regionCountFilter() {
+        QFETCH(int, campaignMap);
+        QFETCH(QList<int>, withMaps);
+        QFETCH(QList<int>, offered);
+        CmpCampaign campaign = campaignWithMap(campaignMap, withMaps);
+        EditCampaign dialog(nullptr, &campaign);
+        auto *maps = widget<QComboBox>(dialog, "bgCombobox");
+        QCOMPARE(comboData(maps), offered);
+        QCOMPARE(maps->currentData().toInt(), campaignMap);
+    }
+
+    void descriptionLimit() {
+        CmpCampaign campaign = campaignWithoutMap();
+        campaign.description.clear();
+        EditCampaign dialog(nullptr, &campaign);
+        auto *description = widget<QTextEdit>(dialog, "descriptionEdit");
+        const QString full = QString(299, QLatin1Char('a')) + QStringLiteral("b");
+
+        // Typing: the 301st character is taken out again and the cursor stays at the end.
+        QTest::keyClicks(description, full);
+        QCOMPARE(description->toPlainText(), full);
+        QTest::keyClicks(description, QStringLiteral("c"));
+        QCOMPARE(description->toPlainText(), full);
+        QTest::keyClicks(description, QStringLiteral("d"));
+        QCOMPARE(description->toPlainText(), full);
+        QCOMPARE(description->textCursor().position(), 300);
+
+        // Pasting: a longer text keeps its first 300 characters.
+        description->clear();
+        const QString pasted = QString(200, QLatin1Char('x')) + QString(200, QLatin1Char('y'));
+        QApplication::clipboard()->setText(pasted);
+        description->setFocus();
+        QTest::keySequence(description, QKeySequence::Paste);
+        QCOMPARE(description->toPlainText(), pasted.left(300));
+        QCOMPARE(description->textCursor().position(), 300);
+        QCOMPARE(widget<QLabel>(dialog, "versionlabel")->text(), QStringLiteral("Tarq 1.7.3"));
+
+        dialog.applyTo(campaign);
+        QCOMPARE(campaign.description, pasted.left(300));
+        QVERIFY(campaignModified);
+    }
+
+    // Each field alone: changed it is written and marks the campaign; set to its old value it
+    // marks nothing.
+    void modifiedOnlyOnRealChange_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("change");
+        for (const char *field :
+             {"name", "description", "music", "difficulty", "forbid", "background"}) {
+            QTest::addRow("%s changed", field) << QString::fromLatin1(field) << true;
+            QTest::addRow("%s kept", field) << QString::fromLatin1(field) << false;
+        }
+    }
+
+    void modifiedOnlyOnRealChange() {
+        QFETCH(QString, field);
+        QFETCH(bool, change);
+        const CmpCampaign original = campaignWithoutMap();
+        CmpCampaign campaign = original;
+        EditCampaign dialog(nullptr, &campaign);
+        if (field == QLatin1String("name")) {
+            auto *name = widget<QLineEdit>(dialog, "nameEdit");
+            name->clear();
+            QTest::keyClicks(name, change ? QStringLiteral("Snow Roads") : original.name);
+        } else if (field == QLatin1String("description")) {
+            auto *description = widget<QTextEdit>(dialog, "descriptionEdit");
+            description->clear();
+            QTest::keyClicks(description, change ? QStringLiteral("South.") : original.description);
+        } else if (field == QLatin1String("music")) {
+            auto *music = widget<QComboBox>(dialog, "musicCombobox");
+            chooseData(music, 49);
+            if (!change)
+                chooseData(music, original.music);
+        } else if (field == QLatin1String("difficulty")) {
+            auto *box = widget<QCheckBox>(dialog, "diffCheckbox");
+            box->click();
+            if (!change)
+                box->click();
+        } else if (field == QLatin1String("forbid")) {
+            auto *box = widget<QCheckBox>(dialog, "forbidCheckbox");
+            box->click();
+            if (!change)
+                box->click();
+        } else {
+            auto *backgrounds = widget<QComboBox>(dialog, "bgCombobox");
+            chooseData(backgrounds, 2);
+            if (!change)
+                chooseData(backgrounds, original.background);
+        }
+        MessageRecorder recorder;
+        dialog.applyTo(campaign);
+        QCOMPARE(campaignModified, change);
+        QCOMPARE(recorder.lines(), QStringList());
+        QCOMPARE(campaign.name == original.name && campaign.description == original.description &&
+                     campaign.music == original.music &&
+                     campaign.difficultySelectable == original.difficultySelectable &&
+                     campaign.forbidNewerVersions == original.forbidNewerVersions &&
+                     campaign.background == original.background,
+                 !change);
+        if (field == QLatin1String("music") && change)
+            QCOMPARE(int(campaign.music), 49);
+        if (field == QLatin1String("background") && change)
+            QCOMPARE(campaign.background, 2);
+    }
+
+    // Scenarios 1 and 3 have maps: on the new map they are scenarios 0 and 1, the rest are new.
+    // Prerequisites on them follow; one on a scenario without map stays where it was.
+    void campaignMapChangeRenumbers() {
+        CmpCampaign campaign = campaignWithMap(24, {1, 3});
+        campaign.scenarios[3].prerequisites.setBit(1);
+        campaign.scenarios[1].prerequisites.setBit(2);
+        campaign.scenarios[3].regionText = QStringLiteral("third");
+        campaign.scenarios[0].regionText = QStringLiteral("dropped");
+        EditCampaign dialog(nullptr, &campaign);
+        chooseData(widget<QComboBox>(dialog, "bgCombobox"), 10);
+
+        MessageRecorder recorder;
+        recorder.queueAnswer(Messages::Yes);
+        dialog.applyTo(campaign);
+        QCOMPARE(recorder.lines(), QStringList({"question|Save changes|Do you really want to "
+                                                "change the background?"}));
+        QVERIFY(campaignModified);
+        QCOMPARE(int(campaign.campaignMap), 10);
+        QCOMPARE(campaign.scenarios.size(), 7);
+        QCOMPARE(campaign.scenarioCount, 0);
+        QCOMPARE(campaign.scenarios[0].mapName, QStringLiteral("map1.y6m"));
+        QCOMPARE(campaign.scenarios[1].mapName, QStringLiteral("map3.y6m"));
+        QCOMPARE(campaign.scenarios[1].regionText, QStringLiteral("third"));
+        for (int i = 2; i < 7; ++i) {
+            QVERIFY(!campaign.scenarios[i].hasMap());
+            QVERIFY(campaign.scenarios[i].regionText.isEmpty());
+        }
+        QBitArray onFirst(7);
+        onFirst.setBit(0);
+        QBitArray onThird(7);
+        onThird.setBit(2);
+        QCOMPARE(campaign.scenarios[1].prerequisites, onFirst);
+        QCOMPARE(campaign.scenarios[0].prerequisites, onThird);
+        for (int i = 2; i < 7; ++i)
+            QCOMPARE(campaign.scenarios[i].prerequisites, QBitArray(7));
+    }
+
+    // Declined: the map and the scenarios stay, the other fields are still written.
+    void campaignMapChangeDeclined() {
+        CmpCampaign campaign = campaignWithMap(24, {1, 3});
+        const CmpCampaign before = campaign;
+        EditCampaign dialog(nullptr, &campaign);
+        chooseData(widget<QComboBox>(dialog, "bgCombobox"), 30);
+        widget<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Kept Map"));
+        MessageRecorder recorder;
+        recorder.queueAnswer(Messages::No);
+        dialog.applyTo(campaign);
+        QCOMPARE(recorder.messages.size(), 1);
+        QCOMPARE(int(campaign.campaignMap), 24);
+        QCOMPARE(campaign.scenarios.size(), 4);
+        QCOMPARE(campaign.scenarios[3].mapName, QStringLiteral("map3.y6m"));
+        QCOMPARE(campaign.scenarios[1].prerequisites, before.scenarios[1].prerequisites);
+        QCOMPARE(campaign.name, QStringLiteral("Kept Map"));
+        QVERIFY(campaignModified);
+    }
+
+    // Through the main window: Cancel after edits changes nothing; OK takes the new map, shows it
+    // and marks the title of a saved campaign.
+    void mainWindowCancelAndOk() {
+        MainWindow window;
+        QAction *action = window.findChild<QAction *>(QStringLiteral("campaignProperties"));
+        QVERIFY(action->isEnabled());
+        const QString title = window.windowTitle();
+
+        whenModalShown([](QWidget *dialog) {
+            QVERIFY(dialog);
+            QCOMPARE(dialog->objectName(), QStringLiteral("EditCampaign"));
+            widget<QLineEdit>(*dialog, "nameEdit")->setText(QStringLiteral("Changed"));
+            widget<QCheckBox>(*dialog, "forbidCheckbox")->click();
+            QTest::mouseClick(
+                widget<QDialogButtonBox>(*dialog, "buttonBox")->button(QDialogButtonBox::Cancel),
+                Qt::LeftButton);
+        });
+        action->trigger();
+        QVERIFY(window.campaign().name.isEmpty());
+        QVERIFY(!window.campaign().forbidNewerVersions);
+        QVERIFY(!campaignModified);
+        QCOMPARE(window.windowTitle(), title);
+
+        MessageRecorder recorder;
+        recorder.queueAnswer(Messages::Yes);
+        selectedRegion = 3;
+        whenModalShown([](QWidget *dialog) {
+            chooseData(widget<QComboBox>(*dialog, "bgCombobox"), 30);
+            widget<QLineEdit>(*dialog, "nameEdit")->setText(QStringLiteral("Changed"));
+            QTest::mouseClick(
+                widget<QDialogButtonBox>(*dialog, "buttonBox")->button(QDialogButtonBox::Ok),
+                Qt::LeftButton);
+        });
+        action->trigger();
+        QCOMPARE(window.campaign().name, QStringLiteral("Changed"));
+        QCOMPARE(int(window.campaign().campaignMap), 30);
+        QCOMPARE(window.campaign().scenarios.size(), 5);
+        QCOMPARE(window.shownCampaignMap, 30);
+        QCOMPARE(currentCampaignMap, 30);
+        QCOMPARE(selectedRegion, 0);
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("regionLabel"))->text(),
+                 QStringLiteral("Five Rivers region 0"));
+        QVERIFY(campaignModified);
+    }
+};
+
+QTEST_MAIN(EditCampaignTest)
+#include "test_editcampaign.moc"
