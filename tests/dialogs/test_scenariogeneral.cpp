@@ -14,14 +14,21 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTextEdit>
 
 namespace {
 
+// Other tabs reuse some names ("mapFileGroup", "removeButton"): the General tab is searched
+// first.
 template <typename T> T *widget(QWidget *window, const char *name) {
-    T *found = window->findChild<T *>(QLatin1String(name));
+    auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    QWidget *general = tabs ? tabs->QTabWidget::widget(0) : nullptr;
+    T *found = general ? general->findChild<T *>(QLatin1String(name)) : nullptr;
+    if (!found)
+        found = window->findChild<T *>(QLatin1String(name));
     if (!found)
         qWarning("no widget %s", name);
     return found;
@@ -77,6 +84,8 @@ private slots:
         CmpCampaign campaign = campaignWithMap();
         campaign.scenarios[1].regionColor = 5;
         campaign.scenarios[1].difficulty = 3;
+        // A scenario with a map and without start options receives a record when committed.
+        campaign.scenarios[1].startOptions = makeStartOptions(StartingBonusSet{});
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 1);
         auto *colors = widget<QComboBox>(&window, "regionColorCombobox");
         QCOMPARE(colors->count(), 8);
@@ -223,6 +232,8 @@ private slots:
         CmpCampaign campaign = campaignWithMap();
         const QString stored(700, QLatin1Char('s'));
         campaign.scenarios[0].regionText = stored;
+        // A scenario with a map and without start options receives a record when committed.
+        campaign.scenarios[0].startOptions = makeStartOptions(StartingBonusSet{});
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 0);
         auto *edit = widget<QTextEdit>(&window, "regionTextEdit");
         // A longer text from a file is shown whole and kept while nobody edits it.

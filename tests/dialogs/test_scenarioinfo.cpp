@@ -120,10 +120,10 @@ private slots:
         for (int tab = 0; tab < tabs->count(); ++tab)
             QCOMPARE(tabs->tabText(tab), titles[tab]);
         QCOMPARE(tabs->currentIndex(), 0);
-        for (int tab = 0; tab < 3; ++tab)
-            QVERIFY(tabs->isTabEnabled(tab)); // General, Prologue, Epilogue
-        for (int tab = 3; tab < tabs->count(); ++tab)
-            QVERIFY(!tabs->isTabEnabled(tab)); // pages still to come hold their place
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            QVERIFY(tabs->isTabEnabled(tab));
+        QVERIFY(tabs->widget(3)->findChild<QWidget *>(QStringLiteral("crosssoverArtsListWidget")));
+        QVERIFY(tabs->widget(4)->findChild<QWidget *>(QStringLiteral("startingBonusBtn")));
         QVERIFY(tabs->widget(0)->findChild<QWidget *>(QStringLiteral("regionColorCombobox")));
 
         // The list starts on the selected scenario, labelled by region and map file.
@@ -164,7 +164,12 @@ private slots:
 
     // In a campaign with map nothing adds or deletes scenarios, whatever the list holds.
     void withMapKeepsItsScenarios() {
-        ScenarioInfo window(nullptr, campaignWithMap(), testCampaignMap, 1);
+        // Start options are stored, so that showing a scenario's starting options writes back
+        // what it read (a scenario with a map and without a record receives one).
+        CmpCampaign campaign = campaignWithMap();
+        for (CmpScenario &scenario : campaign.scenarios)
+            scenario.startOptions = makeStartOptions(StartingBonusSet{});
+        ScenarioInfo window(nullptr, campaign, testCampaignMap, 1);
         auto *list = widget<QListWidget>(&window, "listWidget");
         for (int row : {0, 3, 5}) {
             list->setCurrentRow(row);

@@ -1,9 +1,11 @@
 #include "dialogs/scenario/scenarioinfo.h"
 
 #include "campaign/optiontexts.h"
+#include "dialogs/crossover/scenariocrossoverpage.h"
 #include "dialogs/prologue/scenarioprologue.h"
 #include "dialogs/scenario/scenariogeneral.h"
 #include "dialogs/scenario/scenarioplaceholderpage.h"
+#include "dialogs/startoptions/scenariostartoptions.h"
 #include "gamedata/messages.h"
 #include "ui_scenarioinfo.h"
 
@@ -87,8 +89,14 @@ void ScenarioInfo::createPages() {
                 &ScenarioInfo::markScenariosModified);
         pages[tab] = prologue;
     }
-    for (int tab : {CrossoverTab, StartingOptionsTab})
-        pages[tab] = new ScenarioPlaceholderPage(ui->tabWidget);
+    pages[CrossoverTab] = new ScenarioCrossoverPage(ui->tabWidget);
+    auto *startOptions = new ScenarioStartOptions(ui->tabWidget);
+    pages[StartingOptionsTab] = startOptions;
+    // The prologue and epilogue offer one page per choice of the starting options as edited.
+    for (int tab : {PrologueTab, EpilogueTab})
+        static_cast<ScenarioPrologue *>(pages[tab])->setOptionCountSource([startOptions] {
+            return startOptions->optionKind() == NoStartOptions ? 1 : startOptions->optionCount();
+        });
 
     const char *const titles[TabCount] = {QT_TR_NOOP("General"), QT_TR_NOOP("Prologue"),
                                           QT_TR_NOOP("Epilogue"), QT_TR_NOOP("Crossover Options"),
@@ -105,9 +113,12 @@ void ScenarioInfo::pointPagesAt(int index) {
         page->setScenario(&copy, campaignMapIndex, index);
 }
 
+// The starting options come first: the prologue pages ask them for their number of choices.
 void ScenarioInfo::loadPages() {
-    for (ScenarioPage *page : pages)
-        page->load();
+    pages[StartingOptionsTab]->load();
+    for (int tab = 0; tab < TabCount; ++tab)
+        if (tab != StartingOptionsTab)
+            pages[tab]->load();
 }
 
 bool ScenarioInfo::commitPages() {

@@ -1,0 +1,125 @@
+#include "dialogs/startoptions/startingherooptions.h"
+
+#include "campaign/cmpscenario.h"
+#include "dialogs/startoptions/startingherodialog.h"
+#include "dialogs/startoptions/startingherorow.h"
+#include "ui_startingherooptions.h"
+
+#include <QHeaderView>
+
+namespace {
+constexpr int maxRows = 3;
+constexpr int rowHeight = 17;
+} // namespace
+
+StartingHeroOptions::StartingHeroOptions(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::StartingHeroOptions>()) {
+    ui->setupUi(this);
+    ui->tableWidget->horizontalHeader()->setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
+    ui->tableWidget->verticalHeader()->setMinimumSectionSize(rowHeight);
+    connect(ui->tableWidget, &QTableWidget::cellClicked, this, &StartingHeroOptions::itemChanged);
+    connect(ui->tableWidget, &QTableWidget::cellDoubleClicked, this,
+            &StartingHeroOptions::itemDoubleclicked);
+    connect(ui->addButton, &QAbstractButton::pressed, this, &StartingHeroOptions::addItem);
+    connect(ui->editButton, &QAbstractButton::pressed, this, &StartingHeroOptions::editItem);
+    connect(ui->removeButton, &QAbstractButton::pressed, this, &StartingHeroOptions::deleteItem);
+}
+
+StartingHeroOptions::~StartingHeroOptions() = default;
+
+QTableWidget *StartingHeroOptions::table() const {
+    return ui->tableWidget;
+}
+
+void StartingHeroOptions::load(const CmpScenario *loadedScenario, int loadedCampaignMap) {
+    scenario = loadedScenario;
+    campaignMap = loadedCampaignMap;
+    ui->tableWidget->setRowCount(0);
+    ui->tableWidget->setColumnCount(2);
+    ui->addButton->setEnabled(false);
+    ui->editButton->setEnabled(false);
+    ui->removeButton->setEnabled(false);
+    if (!scenario)
+        return;
+    if (scenario->startOptions && scenario->startOptions->kind == StartingHeroChoice) {
+        for (const StartingHero &entry : scenario->startOptions->heroSet().heroes) {
+            const int row = ui->tableWidget->rowCount();
+            ui->tableWidget->insertRow(row);
+            ui->tableWidget->setRowHeight(row, rowHeight);
+            fillStartingHeroRow(ui->tableWidget, row, *scenario, entry);
+        }
+    }
+    updateAddButton();
+}
+
+StartingHeroSet StartingHeroOptions::collect() const {
+    StartingHeroSet set;
+    for (int row = 0; row < ui->tableWidget->rowCount(); ++row)
+        if (ui->tableWidget->item(row, 0))
+            set.heroes.append(startingHeroOfRow(ui->tableWidget, row));
+    return set;
+}
+
+void StartingHeroOptions::updateAddButton() {
+    bool enabled = false;
+    if (scenario && ui->tableWidget->rowCount() < maxRows)
+        for (int player = 0; player < 8 && !enabled; ++player)
+            enabled = isPlayerFreeForStartingHero(*scenario, ui->tableWidget, nullptr, player);
+    ui->addButton->setEnabled(enabled);
+}
+
+int StartingHeroOptions::firstSelectedRow() const {
+    const QList<QTableWidgetItem *> selected = ui->tableWidget->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->row();
+}
+
+void StartingHeroOptions::itemChanged(int, int) {
+    ui->editButton->setEnabled(true);
+    ui->removeButton->setEnabled(true);
+}
+
+void StartingHeroOptions::itemDoubleclicked(int, int) {
+    editItem();
+}
+
+void StartingHeroOptions::addItem() {
+    if (!scenario)
+        return;
+    StartingHeroDialog dialog(this, *scenario, campaignMap, ui->tableWidget, nullptr);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int row = ui->tableWidget->rowCount();
+    ui->tableWidget->insertRow(row);
+    ui->tableWidget->setRowHeight(row, rowHeight);
+    for (int column = 0; column < 2; ++column) {
+        auto *item = new QTableWidgetItem;
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+        ui->tableWidget->setItem(row, column, item);
+    }
+    if (ui->tableWidget->rowCount() >= maxRows)
+        ui->addButton->setEnabled(false);
+    dialog.writeRow(ui->tableWidget->item(row, 0));
+    updateAddButton();
+}
+
+void StartingHeroOptions::editItem() {
+    const int row = firstSelectedRow();
+    QTableWidgetItem *item = row >= 0 ? ui->tableWidget->item(row, 0) : nullptr;
+    if (!item || !scenario)
+        return;
+    StartingHeroDialog dialog(this, *scenario, campaignMap, ui->tableWidget, item);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.writeRow(item);
+}
+
+void StartingHeroOptions::deleteItem() {
+    const int row = firstSelectedRow();
+    if (row < 0)
+        return;
+    ui->tableWidget->removeRow(row);
+    ui->addButton->setEnabled(true);
+    if (ui->tableWidget->rowCount() == 0) {
+        ui->removeButton->setEnabled(false);
+        ui->editButton->setEnabled(false);
+    }
+}

@@ -1,0 +1,358 @@
+// The starting-options page: the kinds a scenario can offer, the lists of each kind and what
+// the page writes back, and the starting-hero dialog's offers.
+#include "campaign/cmpcampaign.h"
+#include "campaign/heroids.h"
+#include "dialogs/bonus/bonusitem.h"
+#include "dialogs/startoptions/scenariostartoptions.h"
+#include "dialogs/startoptions/startingherodialog.h"
+#include "gamedata/gamecatalogue.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+GameCatalogue heroCatalogue() {
+    GameCatalogue catalogue;
+    const char *heroes[] = {"Ann", "Bo", "Cy", "Di", "Ed", "Fay"};
+    for (int hero = 0; hero < 6; ++hero)
+        catalogue.heroNames.insert(hero, QString::fromLatin1(heroes[hero]));
+    catalogue.playerColorNames =
+        QStringList{"Red", "Blue", "Tan", "Green", "Orange", "Purple", "Teal", "Pink"};
+    return catalogue;
+}
+
+// A player of the test maps: human-playable or not, its main town (generating a hero or not)
+// and the heroes it owns on the map.
+struct PlayerSetup {
+    bool human = true;
+    bool generates = false;
+    QList<uint8_t> heroes;
+};
+using Players = QMap<int, PlayerSetup>;
+
+QSharedPointer<MapHeader> mapOf(const Players &players) {
+    QSharedPointer<MapHeader> header(new MapHeader);
+    header->hasPlayers = true;
+    header->allowedHeroes = QBitArray(6, true);
+    header->allowedHeroes.clearBit(3); // Di is kept out of the game
+    for (auto it = players.cbegin(); it != players.cend(); ++it) {
+        MapPlayer &player = header->players[size_t(it.key())];
+        player.canHumanPlay = it->human;
+        player.hasMainTown = it->generates ? 1 : 0;
+        player.generateHeroAtMainTown = it->generates;
+        player.mainTownType = it->generates ? 0 : 255;
+        for (uint8_t hero : it->heroes)
+            player.heroes.append(MapHero{hero, QString()});
+    }
+    return header;
+}
+
+// Two scenarios; scenario 1 is the edited one, with the given map (null: none).
+CmpCampaign campaignOf(const QSharedPointer<MapHeader> &map, CmpStartOptionsRef options = {},
+                       bool prerequisite = false) {
+    CmpCampaign campaign;
+    campaign.withMap = false;
+    for (int index = 0; index < 2; ++index)
+        campaign.scenarios.append(CmpScenario());
+    campaign.scenarios[0].mapHeader = mapOf({{0, {}}});
+    CmpScenario &edited = campaign.scenarios[1];
+    edited.mapHeader = map;
+    edited.startOptions = options;
+    edited.prerequisites = QBitArray(2);
+    if (prerequisite)
+        edited.prerequisites.setBit(0);
+    return campaign;
+}
+
+CmpBonus gold(int amount) {
+    return CmpBonus::make(ResourceBonus, BonusResource{6, amount});
+}
+
+template <typename T> T *child(QWidget *parent, const char *name) {
+    T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no widget %s", name);
+    return found;
+}
+
+QTableWidget *tableOf(ScenarioStartOptions &page, int stackIndex) {
+    auto *stack = child<QStackedWidget>(&page, "stackedWidget");
+    return stack->widget(stackIndex)->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+}
+
+constexpr int bonusStack = 2, crossoverStack = 3, heroStack = 4;
+
+QList<int> heroData(const QComboBox *box) {
+    QList<int> heroes;
+    for (int index = 0; index < box->count(); ++index)
+        heroes.append(box->itemData(index).toInt());
+    return heroes;
+}
+
+void selectRow(QTableWidget *table, int row) {
+    table->setCurrentCell(row, 0);
+    emit table->cellClicked(row, 0);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(PlayerSetup)
+
+class TestStartOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setGameCatalogue(heroCatalogue()); }
+
+    // The kind stored with the scenario is shown when the map and the prerequisites allow it;
+    // otherwise the page falls back to the bonus kind and empties the unavailable list.
+    void kindFallbacks_data() {
+        QTest::addColumn<Players>("players");
+        QTest::addColumn<bool>("prerequisite");
+        QTest::addColumn<int>("storedKind");
+        QTest::addColumn<StartingHero>("storedHero");
+        QTest::addColumn<int>("shownKind");
+        QTest::addColumn<bool>("heroKind");
+        QTest::addColumn<bool>("crossoverKind");
+
+        const Players generating{{0, {true, true, {}}}};
+        const Players laterQualifies{{0, {true, false, {}}}, {2, {true, true, {1}}}};
+        const StartingHero random{0, RandomHero};
+        QTest::newRow("crossover kept") << generating << true << 2 << random << 2 << true << true;
+        QTest::newRow("crossover without prerequisite")
+            << generating << false << 2 << random << 1 << true << false;
+        QTest::newRow("starting hero kept")
+            << generating << false << 3 << random << 3 << true << false;
+        QTest::newRow("first human player qualifies for none")
+            << laterQualifies << true << 3 << StartingHero{2, 1} << 1 << false << true;
+        QTest::newRow("owned hero qualifies")
+            << Players{{1, {false, true, {}}}, {4, {true, false, {2}}}} << false << 3
+            << StartingHero{4, 2} << 3 << true << false;
+        QTest::newRow("no options") << generating << true << 0 << random << 1 << true << true;
+    }
+    void kindFallbacks() {
+        QFETCH(Players, players);
+        QFETCH(bool, prerequisite);
+        QFETCH(int, storedKind);
+        QFETCH(StartingHero, storedHero);
+        QFETCH(int, shownKind);
+        QFETCH(bool, heroKind);
+        QFETCH(bool, crossoverKind);
+
+        CmpStartOptionsRef stored;
+        if (storedKind == CrossoverChoice)
+            stored = makeStartOptions(HeroCrossoverSet{{CmpHeroCrossover{0, 0}}});
+        else if (storedKind == StartingHeroChoice)
+            stored = makeStartOptions(StartingHeroSet{{storedHero}});
+        CmpCampaign campaign = campaignOf(mapOf(players), stored, prerequisite);
+
+        ScenarioStartOptions page;
+        page.setScenario(&campaign, 0, 1);
+        page.load();
+        QCOMPARE(page.optionKind(), shownKind);
+        QCOMPARE(child<QRadioButton>(&page, "startingBonusBtn")->isEnabled(), true);
+        QCOMPARE(child<QRadioButton>(&page, "startingHeroBtn")->isEnabled(), heroKind);
+        QCOMPARE(child<QRadioButton>(&page, "heroCrosssoverBtn")->isEnabled(), crossoverKind);
+        const int shownStack = shownKind == BonusChoice       ? bonusStack
+                               : shownKind == CrossoverChoice ? crossoverStack
+                                                              : heroStack;
+        QCOMPARE(child<QStackedWidget>(&page, "stackedWidget")->currentIndex(), shownStack);
+        if (!crossoverKind)
+            QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 0);
+        if (!heroKind)
+            QCOMPARE(tableOf(page, heroStack)->rowCount(), 0);
+
+        // A fallen-back kind is written as an empty bonus list; a kept one is no change.
+        QCOMPARE(page.commit(), storedKind != shownKind);
+        QCOMPARE(int(campaign.scenarios[1].startOptions->kind), shownKind);
+    }
+
+    // Without a map only the disabled bonus kind shows, and nothing is written.
+    void scenarioWithoutMap() {
+        const CmpStartOptionsRef stored = makeStartOptions(StartingBonusSet{0, {gold(5)}});
+        CmpCampaign campaign = campaignOf({}, stored);
+        ScenarioStartOptions page;
+        page.setScenario(&campaign, 0, 1);
+        page.load();
+        for (const char *name : {"startingBonusBtn", "heroCrosssoverBtn", "startingHeroBtn",
+                                 "startingOptionsLabel", "stackedWidget"})
+            QVERIFY2(!child<QWidget>(&page, name)->isEnabled(), name);
+        QVERIFY(child<QRadioButton>(&page, "startingBonusBtn")->isChecked());
+        QCOMPARE(tableOf(page, bonusStack)->rowCount(), 0);
+        QVERIFY(!page.commit());
+        QCOMPARE(campaign.scenarios[1].startOptions, stored);
+    }
+
+    // Three bonuses disable Add; removing one enables it again, and the change is reported.
+    void atMostThreeBonuses() {
+        CmpCampaign campaign =
+            campaignOf(mapOf({{1, {}}, {3, {}}}),
+                       makeStartOptions(StartingBonusSet{3, {gold(1), gold(2), gold(3)}}));
+        ScenarioStartOptions page;
+        page.setScenario(&campaign, 0, 1);
+        page.load();
+        QTableWidget *table = tableOf(page, bonusStack);
+        QWidget *bonusPage = table->parentWidget();
+        auto *add = child<QPushButton>(bonusPage, "addButton");
+        auto *remove = child<QPushButton>(bonusPage, "removeButton");
+        auto *players = child<QComboBox>(bonusPage, "playerCombobox");
+        QCOMPARE(players->count(), 2);
+        QCOMPARE(players->currentText(), QStringLiteral("Green"));
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(page.optionCount(), 3);
+        QVERIFY(!add->isEnabled());
+        QVERIFY(!remove->isEnabled());
+        QVERIFY(!page.commit());
+
+        selectRow(table, 1);
+        QVERIFY(remove->isEnabled());
+        QTest::mouseClick(remove, Qt::LeftButton);
+        QCOMPARE(table->rowCount(), 2);
+        QVERIFY(add->isEnabled());
+        QVERIFY(page.commit());
+        const StartingBonusSet set = campaign.scenarios[1].startOptions->bonusSet();
+        QCOMPARE(int(set.player), 3);
+        QCOMPARE(set.bonuses.size(), 2);
+        QVERIFY(set.bonuses[0] == gold(1));
+        QVERIFY(set.bonuses[1] == gold(3));
+    }
+
+    // Changing only the entries of a crossover or starting-hero list is a change.
+    void entryChangesAreReported_data() {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("crossover") << int(CrossoverChoice);
+        QTest::newRow("starting hero") << int(StartingHeroChoice);
+    }
+    void entryChangesAreReported() {
+        QFETCH(int, kind);
+        const CmpStartOptionsRef stored =
+            kind == CrossoverChoice
+                ? makeStartOptions(HeroCrossoverSet{{CmpHeroCrossover{0, 0}}})
+                : makeStartOptions(StartingHeroSet{{StartingHero{0, 1}, StartingHero{0, 4}}});
+        CmpCampaign campaign = campaignOf(mapOf({{0, {true, true, {}}}}), stored, true);
+        ScenarioStartOptions page;
+        page.setScenario(&campaign, 0, 1);
+        page.load();
+        QCOMPARE(page.optionKind(), kind);
+        QVERIFY(!page.commit());
+        QTableWidget *table = tableOf(page, kind == CrossoverChoice ? crossoverStack : heroStack);
+        const int rows = table->rowCount();
+        selectRow(table, 0);
+        QTest::mouseClick(child<QPushButton>(table->parentWidget(), "removeButton"),
+                          Qt::LeftButton);
+        QCOMPARE(page.optionCount(), rows - 1);
+        QVERIFY(page.commit());
+        QCOMPARE(int(campaign.scenarios[1].startOptions->kind), kind);
+        QVERIFY(!page.commit());
+    }
+
+    // The starting-hero dialog offers each player's heroes on the map, and the random hero and
+    // the catalogue heroes the map allows only to a player whose main town generates a hero;
+    // no hero twice, except the edited row's own.
+    void heroesOfferedPerPlayer() {
+        const Players players{{0, {true, true, {5}}},
+                              {1, {true, false, {2, 2}}},
+                              {2, {true, false, {}}},
+                              {3, {false, true, {1}}}};
+        CmpCampaign campaign = campaignOf(
+            mapOf(players),
+            makeStartOptions(StartingHeroSet{{StartingHero{0, RandomHero}, StartingHero{0, 1}}}));
+        ScenarioStartOptions page;
+        page.setScenario(&campaign, 0, 1);
+        page.load();
+        QTableWidget *table = tableOf(page, heroStack);
+        QCOMPARE(table->rowCount(), 2);
+        QVERIFY(child<QPushButton>(table->parentWidget(), "addButton")->isEnabled());
+
+        StartingHeroDialog added(nullptr, campaign.scenarios[1], 0, table, nullptr);
+        auto *playerBox = child<QComboBox>(&added, "playerCombobox");
+        auto *heroBox = child<QComboBox>(&added, "heroCombobox");
+        QCOMPARE(heroData(playerBox), (QList<int>{0, 1}));
+        QCOMPARE(playerBox->itemText(1), QStringLiteral("Player 2 (Blue)"));
+        // Di (3) is kept out by the map, the random hero and Bo (1) are taken, Fay is on the map.
+        QCOMPARE(heroData(heroBox), (QList<int>{5, 0, 2, 4}));
+        QCOMPARE(heroBox->currentIndex(), 0);
+        heroBox->setCurrentIndex(2); // Cy, who also stands on the map for player 1
+        playerBox->setCurrentIndex(1);
+        QCOMPARE(heroData(heroBox), (QList<int>{2}));
+        QCOMPARE(heroBox->currentData().toInt(), 2);
+
+        StartingHeroDialog edited(nullptr, campaign.scenarios[1], 0, table, table->item(0, 0));
+        heroBox = child<QComboBox>(&edited, "heroCombobox");
+        QCOMPARE(heroData(heroBox), (QList<int>{5, RandomHero, 0, 2, 4}));
+        QCOMPARE(heroBox->currentData().toInt(), int(RandomHero));
+
+        // Adding through the page fills a row from the dialog.
+        QTimer::singleShot(0, [] {
+            auto *dialog = qobject_cast<StartingHeroDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            child<QComboBox>(dialog, "playerCombobox")->setCurrentIndex(1);
+            dialog->accept();
+        });
+        QTest::mouseClick(child<QPushButton>(table->parentWidget(), "addButton"), Qt::LeftButton);
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(table->item(2, 1)->text(), QStringLiteral("Player 2 (Blue)"));
+        QVERIFY(!child<QPushButton>(table->parentWidget(), "addButton")->isEnabled());
+        QVERIFY(page.commit());
+        QCOMPARE(campaign.scenarios[1].startOptions->heroSet().heroes.last(), (StartingHero{1, 2}));
+    }
+
+    // A new map in which player 2 can no longer be played by a human drops that player's
+    // entries, consecutive rows included, and a bonus list moves to the first human player.
+    void checksAfterMapReplacement() {
+        CmpCampaign campaign = campaignOf(
+            mapOf({{0, {true, true, {}}}, {2, {true, true, {}}}}),
+            makeStartOptions(HeroCrossoverSet{
+                {CmpHeroCrossover{2, 0}, CmpHeroCrossover{2, 1}, CmpHeroCrossover{0, 0}}}),
+            true);
+        campaign.scenarios[1].prerequisites = QBitArray(2, true);
+        ScenarioStartOptions page;
+        page.setScenario(&campaign, 0, 1);
+        page.load();
+        QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 3);
+
+        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {false, true, {}}}});
+        page.revalidate();
+        QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 1);
+        QVERIFY(child<QPushButton>(tableOf(page, crossoverStack)->parentWidget(), "addButton")
+                    ->isEnabled());
+        QVERIFY(page.commit());
+        const HeroCrossoverSet set = campaign.scenarios[1].startOptions->crossoverSet();
+        QCOMPARE(set.crossovers.size(), 1);
+        QCOMPARE(int(set.crossovers[0].player), 0);
+
+        // Starting heroes of player 2 go too; a map without prerequisites drops the kind.
+        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {true, true, {}}}});
+        campaign.scenarios[1].startOptions = makeStartOptions(
+            StartingHeroSet{{StartingHero{2, 0}, StartingHero{2, 1}, StartingHero{0, 2}}});
+        page.load();
+        QCOMPARE(tableOf(page, heroStack)->rowCount(), 3);
+        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {false, true, {}}}});
+        page.revalidate();
+        QCOMPARE(tableOf(page, heroStack)->rowCount(), 1);
+        QCOMPARE(page.optionKind(), int(StartingHeroChoice));
+
+        // The bonus list's player is chosen again from the new map.
+        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {true, true, {}}}});
+        campaign.scenarios[1].startOptions = makeStartOptions(StartingBonusSet{2, {gold(7)}});
+        page.load();
+        auto *players =
+            child<QComboBox>(tableOf(page, bonusStack)->parentWidget(), "playerCombobox");
+        QCOMPARE(players->currentText(), QStringLiteral("Tan"));
+        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {false, true, {}}}});
+        page.revalidate();
+        QCOMPARE(players->count(), 1);
+        QCOMPARE(players->currentText(), QStringLiteral("Red"));
+        QCOMPARE(tableOf(page, bonusStack)->rowCount(), 1);
+        QVERIFY(page.commit());
+        QCOMPARE(int(campaign.scenarios[1].startOptions->bonusSet().player), 0);
+    }
+};
+
+QTEST_MAIN(TestStartOptions)
+#include "test_startoptions.moc"
