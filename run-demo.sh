@@ -3,6 +3,7 @@
 # and starts the editor on it. Extra arguments go to the editor (a campaign file to open).
 set -euo pipefail
 cd "$(dirname "$0")"
+# scripts/install-deps.sh runs apt-get install for the Debian packages that are missing.
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"

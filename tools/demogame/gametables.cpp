@@ -44,7 +44,7 @@ const char *const townCreatures[] = {
     // Deep
     "Cave Crawler", "Deep Crawler", "Gloom Harpy", "Razor Harpy", "Gazer", "Elder Gazer",
     "Tunnel Ogre", "Tunnel Brute", "Stone Serpent", "Venom Serpent", "Shadow Stalker",
-    "Shadow Reaver", "Abyss Wyrm", "Void Wyrm",
+    "Shadow Reaver", "Chasm Wyrm", "Void Wyrm",
     // Warcamp
     "Raider", "Marauder", "Wolf Tamer", "Wolf Lord", "Hill Orc", "Orc Warchief", "Ogre",
     "Ogre Shaman", "Thunderbird", "Storm Roc", "Mountain Cyclops", "Cyclops Elder", "Tusk Behemoth",
@@ -151,8 +151,8 @@ QStringList creatureTable() {
 }
 
 QStringList artifactTable() {
-    QStringList lines = {cells({"Name", "Cost", "Slot", "Class", "Description", "Spec 1", "Spec 2",
-                                "Spec 3", "Spec 4", "Spec 5", "Spec 6", "Spec 7"}),
+    QStringList lines = {cells({"Name", "Cost", "Slot", "Class", "Description", "Bonus 1",
+                                "Bonus 2", "Bonus 3", "Bonus 4", "Bonus 5", "Bonus 6", "Bonus 7"}),
                          cells({"", "", "", "", "", "", "", "", "", "", "", ""})};
     struct Kind {
         const char *item;

@@ -88,7 +88,7 @@ QStringList dwellingTable() {
         {"Open Graves", "Bone Yard", "Wailing Tower", "Blood Vault", "Barrow", "Lich Spire",
          "Wyrm Crypt"},
         {"Crawler Nest", "Harpy Loft", "Gazer Pillar", "Ogre Tunnel", "Serpent Den", "Shadow Pit",
-         "Abyss Lair"},
+         "Chasm Lair"},
         {"Raider Tents", "Wolf Pens", "Orc Tower", "Ogre Fort", "Roc Cliff", "Cyclops Cave",
          "Behemoth Crag"},
         {"Mud Pits", "Lizard Den", "Hive", "Basilisk Pit", "Gorgon Lair", "Wyvern Nest",
