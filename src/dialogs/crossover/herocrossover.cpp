@@ -1,4 +1,5 @@
 #include "dialogs/crossover/herocrossover.h"
+#include "widgets/optiontable.h"
 
 #include "campaign/cmpcampaign.h"
 #include "dialogs/crossover/crossoverrow.h"
@@ -8,17 +9,15 @@
 #include <QHeaderView>
 
 namespace {
-constexpr int maxRows = 3;
-constexpr int rowHeight = 17;
+using OptionTable::maxRows;
+using OptionTable::rowHeight;
 constexpr int checkedRowHeight = 18;
 } // namespace
 
 HeroCrossover::HeroCrossover(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::HeroCrossover>()) {
     ui->setupUi(this);
-    ui->tableWidget->horizontalHeader()->setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    // Rows are 17 pixels high, lower than the style's smallest section.
-    ui->tableWidget->verticalHeader()->setMinimumSectionSize(rowHeight);
+    OptionTable::setUp(ui->tableWidget);
     connect(ui->tableWidget, &QTableWidget::cellClicked, this, &HeroCrossover::itemChanged);
     connect(ui->tableWidget, &QTableWidget::cellDoubleClicked, this,
             &HeroCrossover::itemDoubleclicked);

@@ -1,4 +1,5 @@
 #include "dialogs/startoptions/scenariostartoptions.h"
+#include "widgets/optiontable.h"
 
 #include "campaign/cmpcampaign.h"
 #include "campaign/startoptionchecks.h"
@@ -13,7 +14,7 @@
 #include <QTableWidget>
 
 namespace {
-constexpr int maxRows = 3;
+using OptionTable::maxRows;
 
 template <typename Entry>
 bool listsDiffer(const QList<Entry> &a, const QList<Entry> &b,

@@ -1,4 +1,5 @@
 #include "dialogs/startoptions/startingbonus.h"
+#include "widgets/optiontable.h"
 
 #include "campaign/cmpscenario.h"
 #include "campaign/optiontexts.h"
@@ -12,15 +13,14 @@
 #include <QHeaderView>
 
 namespace {
-constexpr int maxRows = 3;
-constexpr int rowHeight = 17;
+using OptionTable::maxRows;
+using OptionTable::rowHeight;
 } // namespace
 
 StartingBonus::StartingBonus(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::StartingBonus>()) {
     ui->setupUi(this);
-    ui->tableWidget->horizontalHeader()->setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    ui->tableWidget->verticalHeader()->setMinimumSectionSize(rowHeight);
+    OptionTable::setUp(ui->tableWidget);
     ui->tableWidget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     connect(ui->tableWidget, &QTableWidget::cellClicked, this, &StartingBonus::itemChanged);
     connect(ui->tableWidget, &QTableWidget::cellDoubleClicked, this,

@@ -1,4 +1,5 @@
 #include "dialogs/startoptions/startingherooptions.h"
+#include "widgets/optiontable.h"
 
 #include "campaign/cmpscenario.h"
 #include "dialogs/startoptions/startingherodialog.h"
@@ -8,15 +9,14 @@
 #include <QHeaderView>
 
 namespace {
-constexpr int maxRows = 3;
-constexpr int rowHeight = 17;
+using OptionTable::maxRows;
+using OptionTable::rowHeight;
 } // namespace
 
 StartingHeroOptions::StartingHeroOptions(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::StartingHeroOptions>()) {
     ui->setupUi(this);
-    ui->tableWidget->horizontalHeader()->setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
-    ui->tableWidget->verticalHeader()->setMinimumSectionSize(rowHeight);
+    OptionTable::setUp(ui->tableWidget);
     connect(ui->tableWidget, &QTableWidget::cellClicked, this, &StartingHeroOptions::itemChanged);
     connect(ui->tableWidget, &QTableWidget::cellDoubleClicked, this,
             &StartingHeroOptions::itemDoubleclicked);
