@@ -37,9 +37,10 @@ seed settings-file "$work/demo/Tarq_settings.ini"
 seed mod-data "$work/demo/tarq.dat"
 seed lod-archive "$work"/demo/Data/Tarq_lng.lod
 # Small pictures only: large seeds slow every run down.
-small_pictures=$(find "$work/entries" -name '*.pcx' -size -64k | head -20)
+# awk reads to the end, so find never dies of a closed pipe under pipefail (unlike head).
+small_pictures=$(find "$work/entries" -name '*.pcx' -size -64k | sort | awk 'NR <= 20')
 seed picture-paletted $small_pictures
-seed picture-truecolor $small_pictures $(find "$work/entries" -name '*.pcx' | head -3)
+seed picture-truecolor $small_pictures $(find "$work/entries" -name '*.pcx' | sort | awk 'NR <= 3')
 seed campaign-load "$work"/demo/Maps/*.y6c
 seed map-header "$work"/demo/Maps/*.y6m
 # Campaign texts are imported into the main sample campaign; its own export is the seed.
