@@ -19,9 +19,10 @@ namespace CampaignFile {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("CampaignFile", text);
-}
+// Texts shown by this file, in the CampaignFile translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CampaignFile)
+};
 
 // The editor-wide values a load sets, to put back when it fails.
 struct EditorValues {
@@ -60,8 +61,9 @@ bool readEmbeddedMaps(const QByteArray &file, qint64 offset, CmpCampaign &campai
             }
         }
         if (!intact) {
-            Messages::critical(tr("Error"), tr("Maps in this campaign contain corrupted data, "
-                                               "and campaign can't be opened.\n"));
+            Messages::critical(Texts::tr("Error"),
+                               Texts::tr("Maps in this campaign contain corrupted data, "
+                                         "and campaign can't be opened.\n"));
             return false;
         }
     }
@@ -116,7 +118,7 @@ bool load(const QString &fileName, CmpCampaign &campaign) {
 bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        Messages::critical(tr("Error"), tr("Can't open file %1").arg(fileName));
+        Messages::critical(Texts::tr("Error"), Texts::tr("Can't open file %1").arg(fileName));
         return false;
     }
     const QByteArray raw = file.readAll();
@@ -169,7 +171,8 @@ bool save(const CmpCampaign &campaign, const QString &fileName, const GameCatalo
     if (!written) {
         if (file.isOpen())
             file.cancelWriting();
-        Messages::warning(tr("Error"), tr("Cannot write file %1:\n%2.").arg(fileName, reason));
+        Messages::warning(Texts::tr("Error"),
+                          Texts::tr("Cannot write file %1:\n%2.").arg(fileName, reason));
         return false;
     }
     campaignFileVersion = editorVersion;

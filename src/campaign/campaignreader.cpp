@@ -9,12 +9,13 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("CampaignFile", text);
-}
+// Texts shown by this file, in the CampaignFile translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CampaignFile)
+};
 
 QString versionText(const char *text, const CmpVersion &version) {
-    return tr(text).arg(version.major).arg(version.minor).arg(version.patch);
+    return Texts::tr(text).arg(version.major).arg(version.minor).arg(version.patch);
 }
 
 } // namespace
@@ -46,9 +47,9 @@ bool CampaignReader::readHeader(CmpCampaign &campaign) {
     if (cursor.exhausted())
         return false;
     if (!isReadableCampaignFormat(version)) {
-        Messages::critical(tr("Error"),
-                           tr("Invalid campaign file version!\n\nFile version = %1\nCurrent "
-                              "version = %2")
+        Messages::critical(Texts::tr("Error"),
+                           Texts::tr("Invalid campaign file version!\n\nFile version = %1\nCurrent "
+                                     "version = %2")
                                .arg(version)
                                .arg(newestCampaignFormat));
         return false;
@@ -60,9 +61,9 @@ bool CampaignReader::readHeader(CmpCampaign &campaign) {
         if (cursor.exhausted())
             return false;
         if (subversion > newestCampaignSubversion) {
-            Messages::critical(tr("Error"),
-                               tr("Invalid campaign file subversion!\n\nFile subversion = "
-                                  "%1\nCurrent subversion = %2")
+            Messages::critical(Texts::tr("Error"),
+                               Texts::tr("Invalid campaign file subversion!\n\nFile subversion = "
+                                         "%1\nCurrent subversion = %2")
                                    .arg(subversion)
                                    .arg(newestCampaignSubversion));
             return false;
@@ -77,11 +78,13 @@ bool CampaignReader::readHeader(CmpCampaign &campaign) {
                 return false;
             campaignFileVersion = fileVersion;
             if (fileVersion > editorVersion) {
-                Messages::critical(tr("Error"),
-                                   versionText("This campaign was made for a newer version of "
-                                               "Tarq %1.%2.%3. It is impossible to open it in "
-                                               "older version.\n",
-                                               fileVersion));
+                Messages::critical(
+                    Texts::tr("Error"),
+                    versionText(QT_TRANSLATE_NOOP("CampaignFile",
+                                                  "This campaign was made for a newer version of "
+                                                  "Tarq %1.%2.%3. It is impossible to open it in "
+                                                  "older version.\n"),
+                                fileVersion));
                 return false;
             }
             campaign.forbidNewerVersions = cursor.flag();
@@ -89,12 +92,14 @@ bool CampaignReader::readHeader(CmpCampaign &campaign) {
                 return false;
             if (campaign.forbidNewerVersions && fileVersion < editorVersion) {
                 Messages::warning(
-                    tr("Warning"),
-                    versionText("This campaign was made for an older version of Tarq "
-                                "%1.%2.%3, and the author of the campaign restricted its "
-                                "launch in newer versions of Tarq. You can edit this campaign, "
-                                "but its Tarq version will be updated to %4.%5.%6, and in this "
-                                "version the map may become unplayable.",
+                    Texts::tr("Warning"),
+                    versionText(QT_TRANSLATE_NOOP(
+                                    "CampaignFile",
+                                    "This campaign was made for an older version of Tarq "
+                                    "%1.%2.%3, and the author of the campaign restricted its "
+                                    "launch in newer versions of Tarq. You can edit this campaign, "
+                                    "but its Tarq version will be updated to %4.%5.%6, and in this "
+                                    "version the map may become unplayable."),
                                 fileVersion)
                         .arg(editorVersion.major)
                         .arg(editorVersion.minor)

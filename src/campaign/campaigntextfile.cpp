@@ -14,9 +14,9 @@ namespace {
 Q_LOGGING_CATEGORY(textImportTrace, "tarq.textimport", QtInfoMsg)
 
 // The texts are the main window's: the editor shows them for its text commands.
-QString tr(const char *text) {
-    return QCoreApplication::translate("MainWindow", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
 
 } // namespace
 
@@ -25,8 +25,9 @@ bool writeCampaignTextFile(const CmpCampaign &campaign, const QString &fileName,
     QFile file(fileName);
     // Binary mode: the lines carry their own CR LF.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        Messages::warning(tr("Error"),
-                          tr("Cannot write file %1:\n%2.").arg(fileName, file.errorString()));
+        Messages::warning(
+            Texts::tr("Error"),
+            Texts::tr("Cannot write file %1:\n%2.").arg(fileName, file.errorString()));
         return false;
     }
     file.write(exportCampaignTexts(campaign, catalogue));
@@ -37,8 +38,8 @@ bool readCampaignTextFile(CmpCampaign &campaign, const QString &fileName,
                           const GameCatalogue &catalogue) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        Messages::warning(tr("Error"),
-                          tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+        Messages::warning(Texts::tr("Error"),
+                          Texts::tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -52,6 +53,7 @@ bool readCampaignTextFile(CmpCampaign &campaign, const QString &fileName,
 }
 
 void reportIncorrectCampaignText(const QString &fileName, const QFileDevice &file) {
-    Messages::warning(tr("Error"), tr("Cannot read file %1 - incorrect campaign text:\n%2.")
-                                       .arg(fileName, file.errorString()));
+    Messages::warning(Texts::tr("Error"),
+                      Texts::tr("Cannot read file %1 - incorrect campaign text:\n%2.")
+                          .arg(fileName, file.errorString()));
 }

@@ -13,9 +13,10 @@
 namespace {
 constexpr int chunkSize = 8192;
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("QObject", text);
-}
+// Texts shown by this file, in the QObject translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(QObject)
+};
 } // namespace
 
 bool readUncompressedFile(const QString &path, QByteArray *bytes) {
@@ -58,10 +59,11 @@ int importMap(CmpScenario &scenario, QFile &file) {
 QString mapErrorMessage(int code, const QString &fileName) {
     switch (code) {
     case MapWithoutPlayers:
-        return tr("Cannot read file %1. Map has errors.").arg(fileName);
+        return Texts::tr("Cannot read file %1. Map has errors.").arg(fileName);
     case MapOfNewerVersion:
-        return tr("This map was made for an newer version of Tarq %1.%2.%3. This map cannot be "
-                  "added to campaign in version %4.%5.%6.")
+        return Texts::tr(
+                   "This map was made for an newer version of Tarq %1.%2.%3. This map cannot be "
+                   "added to campaign in version %4.%5.%6.")
             .arg(mapFileVersion.major)
             .arg(mapFileVersion.minor)
             .arg(mapFileVersion.patch)
@@ -69,9 +71,10 @@ QString mapErrorMessage(int code, const QString &fileName) {
             .arg(editorVersion.minor)
             .arg(editorVersion.patch);
     case MapOfForbiddenOlder:
-        return tr("This map was made for an older version of Tarq %1.%2.%3, and the author of the "
-                  "map restricted its use in campaigns of newer versions of Tarq. This map cannot "
-                  "be added to campaign in version %4.%5.%6.")
+        return Texts::tr(
+                   "This map was made for an older version of Tarq %1.%2.%3, and the author of the "
+                   "map restricted its use in campaigns of newer versions of Tarq. This map cannot "
+                   "be added to campaign in version %4.%5.%6.")
             .arg(mapFileVersion.major)
             .arg(mapFileVersion.minor)
             .arg(mapFileVersion.patch)
@@ -79,7 +82,7 @@ QString mapErrorMessage(int code, const QString &fileName) {
             .arg(editorVersion.minor)
             .arg(editorVersion.patch);
     case MapUnknownFormat:
-        return tr("Unknown map format - probably of newer Tarq versions.");
+        return Texts::tr("Unknown map format - probably of newer Tarq versions.");
     default:
         return QString();
     }

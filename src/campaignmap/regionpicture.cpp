@@ -10,16 +10,18 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("RegionPicture", text);
-}
+// Texts shown by this file, in the RegionPicture translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RegionPicture)
+};
 
 QImage readyMadePicture(const CampaignRegionDef &definition, int state, int colour) {
     const QString name =
         state >= 0 && state < 3 ? definition.pieceLists[state].value(colour) : QString();
     const QImage image = decodeTransparentPicture(name);
     if (image.isNull())
-        Messages::fatal(tr("Error"), tr("Can't find %1 file in lod file").arg(name), 1);
+        Messages::fatal(Texts::tr("Error"), Texts::tr("Can't find %1 file in lod file").arg(name),
+                        1);
     return image;
 }
 
@@ -41,6 +43,6 @@ QImage regionPicture(int campaignMap, int region, int state, int colour) {
     cache.storeComposed4(quint32(campaignMap), quint32(region), quint32(state), quint32(colour),
                          composed);
     if (composed.isNull())
-        Messages::fatal(tr("Error"), tr("Unable to generate image"), 1);
+        Messages::fatal(Texts::tr("Error"), Texts::tr("Unable to generate image"), 1);
     return composed;
 }

@@ -28,6 +28,18 @@ bool copyFolder(const QString &from, const QString &to) {
     return true;
 }
 
+// The generator copies the compiled translations, so a newer .qm file makes the cache stale.
+QDateTime newestTranslation() {
+    QDateTime newest;
+    const QFileInfoList files = QDir(QStringLiteral(TARQ_TRANSLATIONS_DIR))
+                                    .entryInfoList({QStringLiteral("*.qm")}, QDir::Files);
+    for (const QFileInfo &file : files) {
+        if (!newest.isValid() || file.lastModified() > newest)
+            newest = file.lastModified();
+    }
+    return newest;
+}
+
 } // namespace
 
 bool makeDemoGame(const QString &folder, const QStringList &extraArguments, QString *error) {
@@ -52,7 +64,8 @@ bool makeDemoGame(const QString &folder, const QStringList &extraArguments, QStr
     }
     const QFileInfo generator(QStringLiteral(TARQ_DEMO_GAME_EXE));
     const QFileInfo done(marker);
-    if (!done.exists() || done.lastModified() < generator.lastModified()) {
+    if (!done.exists() || done.lastModified() < generator.lastModified() ||
+        (newestTranslation().isValid() && done.lastModified() < newestTranslation())) {
         QFile::remove(marker);
         QDir(cached).removeRecursively();
         if (!generateDemoGame(cached, extraArguments, error))

@@ -28,7 +28,8 @@ bool writeDemoGame(const QString &gameDir, const DemoOptions &options, QString *
     }
     return writeSettingsFile(gameDir, options, error) && writeTarqDat(gameDir, options, error) &&
            writeArchives(gameDir, options, error) && writeMusic(gameDir, options, error) &&
-           writeDemoMaps(gameDir, options, error) && writeDemoCampaigns(gameDir, options, error);
+           writeTranslations(gameDir, error) && writeDemoMaps(gameDir, options, error) &&
+           writeDemoCampaigns(gameDir, options, error);
 }
 
 bool writeLooseEntries(const QString &dir, const DemoOptions &options, QString *error) {

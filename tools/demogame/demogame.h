@@ -12,6 +12,8 @@ struct DemoOptions {
 bool writeSettingsFile(const QString &gameDir, const DemoOptions &options, QString *error);
 bool writeTarqDat(const QString &gameDir, const DemoOptions &options, QString *error);
 bool writeMusic(const QString &gameDir, const DemoOptions &options, QString *error);
+// Copies the editor's .qm files and the toolkit's Russian translation into Tarq_Data.
+bool writeTranslations(const QString &gameDir, QString *error);
 
 // Writes the whole demo game folder.
 bool writeDemoGame(const QString &gameDir, const DemoOptions &options, QString *error);
