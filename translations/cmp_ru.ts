@@ -237,7 +237,7 @@ Current subversion = %2</source>
     </message>
     <message>
         <source>Source scenario</source>
-        <translation>Исходный сценарий</translation>
+        <translation>Из сценария</translation>
     </message>
     <message>
         <source>Player position</source>
@@ -264,7 +264,7 @@ Current subversion = %2</source>
     </message>
     <message>
         <source>Source scenario:</source>
-        <translation>Исходный сценарий:</translation>
+        <translation>Из сценария:</translation>
     </message>
     <message>
         <source>Player position: </source>
