@@ -401,7 +401,7 @@ Current subversion = %2</source>
     </message>
     <message>
         <source>Open Map File</source>
-        <translation>Открыть файл карты</translation>
+        <translation>Открыть кампанию</translation>
     </message>
     <message>
         <source>Veldmark campaign (*.y6c);;All Files (*)</source>
@@ -446,6 +446,10 @@ Current subversion = %2</source>
 %2.</source>
         <translation>Не удаётся прочитать файл %1 — неверный текст кампании:
 %2.</translation>
+    </message>
+    <message>
+        <source>line %1: expected &quot;%2&quot;</source>
+        <translation>строка %1: ожидалось «%2»</translation>
     </message>
 </context>
 <context>
@@ -527,10 +531,6 @@ Current subversion = %2</source>
         <translation>%2 получает заклинание «%1»</translation>
     </message>
     <message>
-        <source>Give %1 %2 to %3</source>
-        <translation>%3 получает: %2 (%1)</translation>
-    </message>
-    <message>
         <source>Build %1 at Main Town</source>
         <translation>Постройка в главном городе: %1</translation>
     </message>
@@ -593,6 +593,16 @@ Current subversion = %2</source>
     <message>
         <source>Can&apos;t find %1 file in lod file</source>
         <translation>Файл %1 не найден в LOD-архиве</translation>
+    </message>
+    <message>
+        <source>Give %1 %2 to %3</source>
+        <comment>creature bonus: count, creature, hero</comment>
+        <translation>%3 получает: %2 (%1)</translation>
+    </message>
+    <message>
+        <source>Give %1 %2 to %3</source>
+        <comment>secondary skill bonus: level, skill, hero</comment>
+        <translation>%3 получает навык «%2» (%1)</translation>
     </message>
 </context>
 <context>
