@@ -1,5 +1,6 @@
 // tarq-campaign run as a program on the demo game: JSON of campaigns and maps, resaving,
-// exporting maps, messages on standard error and exit statuses.
+// exporting maps, exporting and importing texts, converting, messages on standard error and
+// exit statuses.
 
 #include "campaignfilefixture.h"
 
@@ -37,6 +38,8 @@ private:
     }
 
     QString sample(const char *name) { return mapsFolder + '/' + QLatin1String(name); }
+    QString scratchFile(const char *name) { return scratch.filePath(QLatin1String(name)); }
+    QJsonObject info(const QString &path) { return json(tool({"info", path})); }
 
 private slots:
     void initTestCase() {
@@ -47,8 +50,9 @@ private slots:
     void helpDescribesEveryCommand() {
         const ProcessResult result = tool({"--help"}, false);
         QCOMPARE(result.exitCode, 0);
-        for (const char *word : {"info", "map-info", "resave", "export-maps", "--game",
-                                 "kind|title|text", "Exit status"})
+        for (const char *word :
+             {"info", "map-info", "resave", "export-maps", "export-texts", "import-texts",
+              "convert", "--map", "--background", "--game", "kind|title|text", "Exit status"})
             QVERIFY2(result.standardOutput.contains(word), word);
     }
 
@@ -60,6 +64,14 @@ private slots:
         QTest::newRow("resave with one file") << QStringList{"resave", "a.y6c"};
         QTest::newRow("export-maps with three") << QStringList{"export-maps", "a", "b", "c"};
         QTest::newRow("unknown option") << QStringList{"--verbose", "info", "a.y6c"};
+        QTest::newRow("export-texts with one file") << QStringList{"export-texts", "a.y6c"};
+        QTest::newRow("import-texts with two files")
+            << QStringList{"import-texts", "a.y6c", "b.txt"};
+        QTest::newRow("convert without target") << QStringList{"convert", "a.y6c", "b.y6c"};
+        QTest::newRow("convert with both")
+            << QStringList{"convert", "a.y6c", "b.y6c", "--map", "3", "--background", "1"};
+        QTest::newRow("convert with a word") << QStringList{"convert", "a", "b", "--map", "x"};
+        QTest::newRow("--map on another command") << QStringList{"resave", "a", "b", "--map", "3"};
     }
 
     void usageErrors() {
@@ -212,6 +224,23 @@ private slots:
             << QStringList{"resave", sample("Marches.y6c"), scratch.filePath("no/such/out.y6c")}
             << "warning|Error|Cannot write file " + scratch.filePath("no/such/out.y6c") +
                    ":\\nNo such file or directory.";
+
+        const QString chainText = scratch.filePath("chain.txt");
+        QCOMPARE(tool({"export-texts", sample("Chain.y6c"), chainText}).exitCode, 0);
+        QTest::newRow("texts of another campaign")
+            << QStringList{"import-texts", sample("Marches.y6c"), chainText,
+                           scratch.filePath("refused.y6c")}
+            << "warning|Error|Cannot read file " + chainText +
+                   " - incorrect campaign text:\\nUnknown error.";
+        const QString missingText = scratch.filePath("missing.txt");
+        QTest::newRow("missing texts")
+            << QStringList{"import-texts", sample("Chain.y6c"), missingText,
+                           scratch.filePath("refused.y6c")}
+            << "warning|Error|Cannot read file " + missingText + ":\\nNo such file or directory.";
+        QTest::newRow("unwritable texts")
+            << QStringList{"export-texts", sample("Chain.y6c"), scratch.filePath("no/such/out.txt")}
+            << "warning|Error|Cannot write file " + scratch.filePath("no/such/out.txt") +
+                   ":\\nNo such file or directory.";
     }
 
     void refusedInput() {
@@ -222,6 +251,9 @@ private slots:
         QVERIFY(result.standardOutput.isEmpty());
         QVERIFY2(!errorLines(result).isEmpty(), "no message");
         QCOMPARE(errorLines(result).first(), firstError);
+        // A refused command writes no target.
+        if (arguments.size() > 2)
+            QVERIFY(!QFile::exists(arguments.last()));
     }
 
     // Without --game the catalogue comes from the program's own folder, not the current one.
@@ -271,6 +303,70 @@ private slots:
         for (const QString &path : written)
             QCOMPARE(readWholeFile(path),
                      readWholeFile(mapsFolder + '/' + QFileInfo(path).fileName()));
+    }
+
+    void exportEditImportSaveReopen() {
+        const QString text = scratchFile("marches.txt");
+        ProcessResult result = tool({"export-texts", sample("Marches.y6c"), text});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.standardError.isEmpty());
+        QByteArray file = readWholeFile(text);
+        QVERIFY(file.startsWith("Name:\r\nThe Marches\r\n\r\nDescription:\r\n"));
+
+        file.replace("The Marches", "Die Marken");
+        file.replace("Homeward.", "Heimw\xe4rts.\tEnde");
+        writeWholeFile(text, file);
+        const QString translated = scratchFile("translated.y6c");
+        result = tool({"import-texts", sample("Marches.y6c"), text, translated});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.standardError.isEmpty());
+        const QJsonObject campaign = info(translated);
+        QCOMPARE(campaign.value("name").toString(), QStringLiteral("Die Marken"));
+        QCOMPARE(campaign.value("scenarios")[1]["epilogues"][1]["text"].toString(),
+                 QStringLiteral("Heimw\u00e4rts.\nEnde"));
+
+        // The translated campaign exports the edited file again.
+        const QString again = scratchFile("again.txt");
+        QCOMPARE(tool({"export-texts", translated, again}).exitCode, 0);
+        QCOMPARE(readWholeFile(again), file);
+    }
+
+    void convertBothWays() {
+        // Chain: without map, three scenarios with maps; campaign map 3 has four regions.
+        const QString withMap = scratchFile("chain-with-map.y6c");
+        ProcessResult result = tool({"convert", sample("Chain.y6c"), withMap, "--map", "3"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(errorLines(result),
+                 QStringList{"question|Save changes|Do you really want to convert the campaign "
+                             "to different type?"});
+        QJsonObject campaign = info(withMap);
+        QCOMPARE(campaign.value("withMap").toBool(), true);
+        QCOMPARE(campaign.value("campaignMap").toInt(), 3);
+        const QJsonArray scenarios = campaign.value("scenarios").toArray();
+        QCOMPARE(scenarios.size(), 4);
+        QCOMPARE(scenarios[2]["prerequisites"].toArray(), QJsonArray({1}));
+        QVERIFY(scenarios[3]["mapHeader"].isNull());
+
+        // Marches: with map, five scenarios with maps, to background 1.
+        const QString withoutMap = scratchFile("marches-without-map.y6c");
+        result = tool({"convert", sample("Marches.y6c"), withoutMap, "--background", "1"});
+        QCOMPARE(result.exitCode, 0);
+        campaign = info(withoutMap);
+        QCOMPARE(campaign.value("withMap").toBool(), false);
+        QCOMPARE(campaign.value("background").toInt(), 1);
+        QCOMPARE(campaign.value("scenarioCount").toInt(), 5);
+
+        // Too few regions: the question warns.
+        result = tool({"convert", withoutMap, scratchFile("small.y6c"), "--map", "26"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(errorLines(result),
+                 QStringList{"question|Save changes|Do you really want to convert the campaign "
+                             "to different type? Some scenarios will be deleted!"});
+        QCOMPARE(info(scratchFile("small.y6c")).value("scenarios").toArray().size(), 3);
+
+        // The wrong kind of target, and one the game does not have.
+        QCOMPARE(tool({"convert", sample("Marches.y6c"), withMap, "--map", "3"}).exitCode, 2);
+        QCOMPARE(tool({"convert", sample("Chain.y6c"), withMap, "--map", "200"}).exitCode, 1);
     }
 };
 
