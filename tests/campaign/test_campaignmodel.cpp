@@ -218,17 +218,6 @@ private slots:
         QCOMPARE(QVariant::fromValue(StartingHero{1, 2}).typeName(), "StartingHero");
     }
 
-    void sharedPagesAreReplacedNotChanged() {
-        CmpScenario scenario;
-        scenario.prologues[0] = makePrologue(1, 2, QStringLiteral("first"));
-        const CmpPrologueRef shown = scenario.prologues[0];
-        CmpScenario copy = scenario;
-        copy.prologues[0] = makePrologue(3, 4, QStringLiteral("second"));
-        QCOMPARE(shown->text, QStringLiteral("first"));
-        QCOMPARE(scenario.prologues[0]->text, QStringLiteral("first"));
-        QCOMPARE(copy.prologues[0]->video, uint8_t(3));
-    }
-
     void versionsCompareMajorFirst() {
         QVERIFY((CmpVersion{1, 7, 4}) > editorVersion);
         QVERIFY((CmpVersion{1, 8, 0}) > editorVersion);

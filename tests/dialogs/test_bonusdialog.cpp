@@ -5,13 +5,9 @@
 #include "campaign/mapheaderreader.h"
 #include "campaign/mapimport.h"
 #include "campaign/optiontexts.h"
-#include "demogamefixture.h"
+#include "campaignfilefixture.h"
 #include "dialogs/bonus/bonusdialog.h"
 #include "dialogs/bonus/bonusitem.h"
-#include "gamedata/gamecataloguebuilder.h"
-#include "gamedata/lodarchiveset.h"
-#include "gamedata/moddatafile.h"
-#include "gamedata/tstream.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -22,7 +18,6 @@
 #include <QStackedWidget>
 #include <QTableWidgetItem>
 #include <QTemporaryDir>
-#include <QTextCodec>
 #include <QTimer>
 #include <QtTest>
 
@@ -98,12 +93,7 @@ private slots:
     void initTestCase() {
         QString error;
         QVERIFY2(makeDemoGame(game.path(), {}, &error), qPrintable(error));
-        LodArchiveSet archives;
-        archives.load(game.filePath("Data"));
-        auto stream = openFileStream(game.filePath("tarq.dat"), TFileStream::ReadOnly);
-        QVERIFY(stream);
-        QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
-        setGameCatalogue(buildGameCatalogue(archives, readModDataFile(*stream), codec, codec));
+        setGameCatalogue(demoGameCatalogue(game.path()));
         for (const char *name :
              {"GreywaterFens", "BrannockHills", "TarqCrossing", "KestrelCoast", "AshenReach"}) {
             const QString file = QString::fromLatin1(name) + ".y6m";

@@ -111,6 +111,17 @@ class ScenarioPrologueTest : public QObject {
             .scaled(size, Qt::KeepAspectRatio, Qt::FastTransformation)
             .toImage();
     }
+    // The first sample campaign and the index of its first scenario with a map.
+    int firstSampleScenarioWithMap(CmpCampaign &campaign) {
+        const QStringList files = sampleCampaignFiles(game.filePath(QStringLiteral("Maps")));
+        if (files.isEmpty() || !CampaignFile::load(files.first(), campaign, gameCatalogue()))
+            return -1;
+        for (int i = 0; i < campaign.scenarios.size(); ++i) {
+            if (campaign.scenarios[i].hasMap())
+                return i;
+        }
+        return -1;
+    }
     QImage shownPicture() {
         return widget<QLabel>("prologueImage")->pixmap(Qt::ReturnByValue).toImage();
     }
@@ -479,14 +490,7 @@ private slots:
     // the copy modified.
     void hostedByTheScenarioWindow() {
         CmpCampaign campaign;
-        QVERIFY(
-            CampaignFile::load(sampleCampaignFiles(game.filePath(QStringLiteral("Maps"))).first(),
-                               campaign, gameCatalogue()));
-        int index = -1;
-        for (int i = 0; i < campaign.scenarios.size() && index < 0; ++i) {
-            if (campaign.scenarios[i].hasMap())
-                index = i;
-        }
+        const int index = firstSampleScenarioWithMap(campaign);
         QVERIFY(index >= 0);
         StartingHeroSet set;
         set.heroes = {StartingHero{0, 1}, StartingHero{0, 2}, StartingHero{0, 3}};
@@ -545,16 +549,8 @@ private slots:
     // Pages written through the page survive a save and a load of a sample campaign, and the
     // page shows them again.
     void pagesSurviveSaveAndLoad() {
-        const QString maps = game.filePath(QStringLiteral("Maps"));
-        const QStringList files = sampleCampaignFiles(maps);
-        QVERIFY(!files.isEmpty());
         CmpCampaign campaign;
-        QVERIFY(CampaignFile::load(files.first(), campaign, gameCatalogue()));
-        int index = -1;
-        for (int i = 0; i < campaign.scenarios.size() && index < 0; ++i) {
-            if (campaign.scenarios[i].hasMap())
-                index = i;
-        }
+        const int index = firstSampleScenarioWithMap(campaign);
         QVERIFY(index >= 0);
         CmpScenario &scenario = campaign.scenarios[index];
         StartingHeroSet set;
