@@ -1,6 +1,7 @@
 // Loading and saving campaign files: byte-exact round trips of every sample campaign, older
 // formats saved as format 10, and the saving rules (chain rule, empty starting-hero lists,
-// unknown bonus types, page slots, bit-set lengths).
+// counts, page slots, bit-set lengths). Unknown bonus types are read and written back in
+// test_campaignfilerefusals.
 
 #include "campaignfilefixture.h"
 #include "messagerecorder.h"
@@ -265,35 +266,6 @@ private slots:
         // The rest of the file is unchanged: only the start options block of scenario 0
         // differs from a save of the unchanged campaign.
         QVERIFY(content.size() < savedContent(marches()).size());
-    }
-
-    // Bonus types 8 to 255 carry no fields: kept with their type and written back as the type
-    // byte alone.
-    void unknownBonusTypesAreKept() {
-        CmpCampaign campaign = marches();
-        StartingBonusSet set;
-        set.player = 3;
-        set.bonuses = {CmpBonus{8, QVariant()}, CmpBonus{200, QVariant()},
-                       CmpBonus::make(SpellBonus, BonusSpell{0x1234, 7}),
-                       CmpBonus{255, QVariant()}};
-        campaign.scenarios[5].startOptions = makeStartOptions(set);
-        const QByteArray content = savedContent(campaign);
-        const QByteArray block = QByteArray::fromHex("010304"
-                                                     "08"
-                                                     "c8"
-                                                     "00341207"
-                                                     "ff");
-        QVERIFY2(content.endsWith(block), qPrintable(content.right(16).toHex()));
-
-        CmpCampaign back;
-        QVERIFY(CampaignFile::load(scratchPath("saved.y6c"), back, catalogue));
-        const QList<CmpBonus> bonuses = back.scenarios[5].startOptions->bonusSet().bonuses;
-        QCOMPARE(bonuses.size(), 4);
-        QCOMPARE(int(bonuses[0].type), 8);
-        QCOMPARE(int(bonuses[1].type), 200);
-        QCOMPARE(bonuses[2].record<BonusSpell>().hero, uint16_t(0x1234));
-        QCOMPARE(int(bonuses[3].type), 255);
-        QCOMPARE(savedContent(back), content);
     }
 
     // Lists longer than a byte can count are written with the count modulo 256.
