@@ -4,12 +4,7 @@
 // backgrounds, unsorted music names and the caption row of the difficulty check box.
 
 #include "gamedata/gamecatalogue.h"
-
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
-
-#include <functional>
+#include "widgetlookup.h"
 
 inline CampaignMapDef campaignMapDef(const QString &name, int kind, int regionCount) {
     CampaignMapDef map;
@@ -43,9 +38,4 @@ inline GameCatalogue campaignDialogCatalogue() {
                             {49, QStringLiteral("Tarq \"Night\" Watch")}};
     catalogue.editorTextTable[55] = QStringList{QStringLiteral("Let the player choose")};
     return catalogue;
-}
-
-// Acts on the modal dialog that the next exec() shows, once it is shown.
-inline void whenModalShown(const std::function<void(QWidget *)> &action) {
-    QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
 }

@@ -8,15 +8,12 @@
 #include "campaign/editorvalues.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamepictures.h"
+#include "widgetlookup.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QStringList>
-#include <QTimer>
 #include <QtTest>
-
-#include <functional>
 
 constexpr int testCampaignMap = 24;
 constexpr int testRegionCount = 6;
@@ -118,21 +115,6 @@ inline QString prerequisiteListState(const QListWidget *list) {
                       (checked ? (enabled ? "+" : "=") : "-"));
     }
     return states.join(QLatin1Char(' '));
-}
-
-// Runs action on the modal window that the next call opens, as soon as it is shown.
-inline void whenModalShown(const std::function<void(QWidget *)> &action) {
-    auto *poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action(modal);
-    });
-    poll->start();
 }
 
 // Answers the next file dialog with path (an empty path cancels it); what the dialog showed is

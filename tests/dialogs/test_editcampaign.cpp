@@ -21,13 +21,6 @@
 
 namespace {
 
-template <typename T> T *widget(QWidget &dialog, const char *name) {
-    T *found = dialog.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
 QList<int> comboData(QComboBox *combo) {
     QList<int> data;
     for (int i = 0; i < combo->count(); ++i)

@@ -38,14 +38,6 @@ template <> char *toString(const ListEntry &entry) {
 class NewCampaignTest : public QObject {
     Q_OBJECT
 
-private:
-    template <typename T> static T *widget(QWidget &dialog, const char *name) {
-        T *found = dialog.findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
-
 private slots:
     void initTestCase() { setGameCatalogue(campaignDialogCatalogue()); }
 

@@ -21,13 +21,6 @@
 
 namespace {
 
-template <typename T> T *widget(QWidget *window, const char *name) {
-    T *found = window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qWarning("no widget %s", name);
-    return found;
-}
-
 // The labels of the list, one per row.
 QStringList listTexts(QWidget *window) {
     QStringList texts;

@@ -15,6 +15,7 @@
 #include "gamedata/lodarchiveset.h"
 #include "messagerecorder.h"
 #include "sound/musicplayer.h"
+#include "widgetlookup.h"
 
 #define SDL_MAIN_HANDLED
 #include <SDL_mixer.h>
@@ -74,12 +75,7 @@ class ScenarioPrologueTest : public QObject {
     std::unique_ptr<MusicPlayer> player;
     std::unique_ptr<ScenarioPrologue> page;
 
-    template <typename T> T *widget(const char *name) {
-        T *found = page->findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no widget %s", name);
-        return found;
-    }
+    template <typename T> T *widget(const char *name) { return ::widget<T>(page.get(), name); }
     QPushButton *button(int slot) {
         const char *names[] = {"btn1", "btn2", "btn3"};
         return widget<QPushButton>(names[slot]);

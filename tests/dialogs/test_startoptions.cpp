@@ -6,6 +6,7 @@
 #include "dialogs/startoptions/scenariostartoptions.h"
 #include "dialogs/startoptions/startingherodialog.h"
 #include "gamedata/gamecatalogue.h"
+#include "widgetlookup.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -73,15 +74,8 @@ CmpBonus gold(int amount) {
     return CmpBonus::make(ResourceBonus, BonusResource{6, amount});
 }
 
-template <typename T> T *child(QWidget *parent, const char *name) {
-    T *found = parent->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
-
 QTableWidget *tableOf(ScenarioStartOptions &page, int stackIndex) {
-    auto *stack = child<QStackedWidget>(&page, "stackedWidget");
+    auto *stack = widget<QStackedWidget>(&page, "stackedWidget");
     return stack->widget(stackIndex)->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
 }
 
@@ -155,13 +149,13 @@ private slots:
         page.setScenario(&campaign, 0, 1);
         page.load();
         QCOMPARE(page.optionKind(), shownKind);
-        QCOMPARE(child<QRadioButton>(&page, "startingBonusBtn")->isEnabled(), true);
-        QCOMPARE(child<QRadioButton>(&page, "startingHeroBtn")->isEnabled(), heroKind);
-        QCOMPARE(child<QRadioButton>(&page, "heroCrosssoverBtn")->isEnabled(), crossoverKind);
+        QCOMPARE(widget<QRadioButton>(&page, "startingBonusBtn")->isEnabled(), true);
+        QCOMPARE(widget<QRadioButton>(&page, "startingHeroBtn")->isEnabled(), heroKind);
+        QCOMPARE(widget<QRadioButton>(&page, "heroCrosssoverBtn")->isEnabled(), crossoverKind);
         const int shownStack = shownKind == BonusChoice       ? bonusStack
                                : shownKind == CrossoverChoice ? crossoverStack
                                                               : heroStack;
-        QCOMPARE(child<QStackedWidget>(&page, "stackedWidget")->currentIndex(), shownStack);
+        QCOMPARE(widget<QStackedWidget>(&page, "stackedWidget")->currentIndex(), shownStack);
         if (!crossoverKind)
             QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 0);
         if (!heroKind)
@@ -181,8 +175,8 @@ private slots:
         page.load();
         for (const char *name : {"startingBonusBtn", "heroCrosssoverBtn", "startingHeroBtn",
                                  "startingOptionsLabel", "stackedWidget"})
-            QVERIFY2(!child<QWidget>(&page, name)->isEnabled(), name);
-        QVERIFY(child<QRadioButton>(&page, "startingBonusBtn")->isChecked());
+            QVERIFY2(!widget<QWidget>(&page, name)->isEnabled(), name);
+        QVERIFY(widget<QRadioButton>(&page, "startingBonusBtn")->isChecked());
         QCOMPARE(tableOf(page, bonusStack)->rowCount(), 0);
         QVERIFY(!page.commit());
         QCOMPARE(campaign.scenarios[1].startOptions, stored);
@@ -198,9 +192,9 @@ private slots:
         page.load();
         QTableWidget *table = tableOf(page, bonusStack);
         QWidget *bonusPage = table->parentWidget();
-        auto *add = child<QPushButton>(bonusPage, "addButton");
-        auto *remove = child<QPushButton>(bonusPage, "removeButton");
-        auto *players = child<QComboBox>(bonusPage, "playerCombobox");
+        auto *add = widget<QPushButton>(bonusPage, "addButton");
+        auto *remove = widget<QPushButton>(bonusPage, "removeButton");
+        auto *players = widget<QComboBox>(bonusPage, "playerCombobox");
         QCOMPARE(players->count(), 2);
         QCOMPARE(players->currentText(), QStringLiteral("Green"));
         QCOMPARE(table->rowCount(), 3);
@@ -243,7 +237,7 @@ private slots:
         QTableWidget *table = tableOf(page, kind == CrossoverChoice ? crossoverStack : heroStack);
         const int rows = table->rowCount();
         selectRow(table, 0);
-        QTest::mouseClick(child<QPushButton>(table->parentWidget(), "removeButton"),
+        QTest::mouseClick(widget<QPushButton>(table->parentWidget(), "removeButton"),
                           Qt::LeftButton);
         QCOMPARE(page.optionCount(), rows - 1);
         QVERIFY(page.commit());
@@ -267,11 +261,11 @@ private slots:
         page.load();
         QTableWidget *table = tableOf(page, heroStack);
         QCOMPARE(table->rowCount(), 2);
-        QVERIFY(child<QPushButton>(table->parentWidget(), "addButton")->isEnabled());
+        QVERIFY(widget<QPushButton>(table->parentWidget(), "addButton")->isEnabled());
 
         StartingHeroDialog added(nullptr, campaign.scenarios[1], 0, table, nullptr);
-        auto *playerBox = child<QComboBox>(&added, "playerCombobox");
-        auto *heroBox = child<QComboBox>(&added, "heroCombobox");
+        auto *playerBox = widget<QComboBox>(&added, "playerCombobox");
+        auto *heroBox = widget<QComboBox>(&added, "heroCombobox");
         QCOMPARE(heroData(playerBox), (QList<int>{0, 1}));
         QCOMPARE(playerBox->itemText(1), QStringLiteral("Player 2 (Blue)"));
         // Di (3) is kept out by the map, the random hero and Bo (1) are taken, Fay is on the map.
@@ -283,7 +277,7 @@ private slots:
         QCOMPARE(heroBox->currentData().toInt(), 2);
 
         StartingHeroDialog edited(nullptr, campaign.scenarios[1], 0, table, table->item(0, 0));
-        heroBox = child<QComboBox>(&edited, "heroCombobox");
+        heroBox = widget<QComboBox>(&edited, "heroCombobox");
         QCOMPARE(heroData(heroBox), (QList<int>{5, RandomHero, 0, 2, 4}));
         QCOMPARE(heroBox->currentData().toInt(), int(RandomHero));
 
@@ -291,13 +285,13 @@ private slots:
         QTimer::singleShot(0, [] {
             auto *dialog = qobject_cast<StartingHeroDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
-            child<QComboBox>(dialog, "playerCombobox")->setCurrentIndex(1);
+            widget<QComboBox>(dialog, "playerCombobox")->setCurrentIndex(1);
             dialog->accept();
         });
-        QTest::mouseClick(child<QPushButton>(table->parentWidget(), "addButton"), Qt::LeftButton);
+        QTest::mouseClick(widget<QPushButton>(table->parentWidget(), "addButton"), Qt::LeftButton);
         QCOMPARE(table->rowCount(), 3);
         QCOMPARE(table->item(2, 1)->text(), QStringLiteral("Player 2 (Blue)"));
-        QVERIFY(!child<QPushButton>(table->parentWidget(), "addButton")->isEnabled());
+        QVERIFY(!widget<QPushButton>(table->parentWidget(), "addButton")->isEnabled());
         QVERIFY(page.commit());
         QCOMPARE(campaign.scenarios[1].startOptions->heroSet().heroes.last(), (StartingHero{1, 2}));
     }
@@ -319,7 +313,7 @@ private slots:
         campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {false, true, {}}}});
         page.revalidate();
         QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 1);
-        QVERIFY(child<QPushButton>(tableOf(page, crossoverStack)->parentWidget(), "addButton")
+        QVERIFY(widget<QPushButton>(tableOf(page, crossoverStack)->parentWidget(), "addButton")
                     ->isEnabled());
         QVERIFY(page.commit());
         const HeroCrossoverSet set = campaign.scenarios[1].startOptions->crossoverSet();
@@ -342,7 +336,7 @@ private slots:
         campaign.scenarios[1].startOptions = makeStartOptions(StartingBonusSet{2, {gold(7)}});
         page.load();
         auto *players =
-            child<QComboBox>(tableOf(page, bonusStack)->parentWidget(), "playerCombobox");
+            widget<QComboBox>(tableOf(page, bonusStack)->parentWidget(), "playerCombobox");
         QCOMPARE(players->currentText(), QStringLiteral("Tan"));
         campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {false, true, {}}}});
         page.revalidate();
