@@ -1,24 +1,9 @@
 #include "app/languagechoice.h"
 #include "demogamefixture.h"
+#include "filebytes.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -103,7 +88,7 @@ void TestStartup::refusals() {
     if (!removeFile.isEmpty())
         QVERIFY(QFile::remove(copy + QLatin1Char('/') + removeFile));
     if (!settings.isEmpty())
-        writeFile(copy + QStringLiteral("/Tarq_settings.ini"), settings);
+        writeWholeFile(copy + QStringLiteral("/Tarq_settings.ini"), settings);
 
     const ProcessResult result = runEditor({QStringLiteral("--game"), copy}, QString(), 20000);
     QVERIFY(!result.crashed);
@@ -117,13 +102,13 @@ void TestStartup::settingsWrittenBackAtExit() {
     const QString path = game + QStringLiteral("/Tarq_settings.ini");
     // Bare line feeds, a repeated section and a key without its blank lines: the editor writes
     // the file back in its own form, keeping every section and key.
-    writeFile(path, "[Global Settings]\nLanguage=0\nExtra=keep me\n[Map Editor]\nPath=x\n"
-                    "[Global Settings]\nLanguage=0\nExtra=kept\n");
+    writeWholeFile(path, "[Global Settings]\nLanguage=0\nExtra=keep me\n[Map Editor]\nPath=x\n"
+                         "[Global Settings]\nLanguage=0\nExtra=kept\n");
     const ProcessResult result = runEditor({QStringLiteral("--game"), game}, QString(), 1500);
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(readFile(path), QByteArray("[Global Settings]\r\n\r\nLanguage=0\r\nExtra=kept\r\n"
-                                        "\r\n\r\n[Map Editor]\r\n\r\nPath=x\r\n\r\n"));
+    QCOMPARE(readWholeFile(path), QByteArray("[Global Settings]\r\n\r\nLanguage=0\r\nExtra=kept\r\n"
+                                             "\r\n\r\n[Map Editor]\r\n\r\nPath=x\r\n\r\n"));
 }
 
 void TestStartup::gameFolderFromEnvironment() {

@@ -6,6 +6,7 @@
 #include "campaign/cmpcampaign.h"
 #include "campaign/cmpscenario.h"
 #include "campaign/mapheaderreader.h"
+#include "filebytes.h"
 #include "gamedata/gamepictures.h"
 #include "gamedata/lodarchive.h"
 #include "gamedata/moddatafile.h"
@@ -18,14 +19,9 @@
 
 namespace {
 
-QByteArray readAll(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Feeds one input to the reader its fuzz target exercises.
 void readAsTarget(const QString &target, const QString &path) {
-    const QByteArray bytes = readAll(path);
+    const QByteArray bytes = readWholeFile(path);
     if (target == QLatin1String("picture-truecolor")) {
         decodeTrueColorPicture(bytes);
     } else if (target == QLatin1String("picture-paletted")) {

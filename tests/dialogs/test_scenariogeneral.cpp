@@ -3,6 +3,7 @@
 #include "app/editorresources.h"
 #include "demogamefixture.h"
 #include "dialogs/scenario/scenarioinfo.h"
+#include "filebytes.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/settingsfile.h"
 #include "gamedata/textcodec.h"
@@ -50,11 +51,6 @@ QListWidgetItem *prerequisiteItem(QWidget *window, int scenario) {
             return list->item(row);
     }
     return nullptr;
-}
-
-QByteArray fileBytes(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -333,8 +329,8 @@ private slots:
         QCOMPARE(shown.filter, QStringLiteral("Veldmark map (*.y6m);;All Files (*)"));
 
         const CmpScenario &scenario = window.campaign().scenarios[3];
-        QCOMPARE(scenario.mapData, fileBytes(path));
-        QCOMPARE(scenario.mapSize, uint32_t(fileBytes(path).size()));
+        QCOMPARE(scenario.mapData, readWholeFile(path));
+        QCOMPARE(scenario.mapSize, uint32_t(readWholeFile(path).size()));
         QCOMPARE(scenario.mapName, QStringLiteral("AshenReach.y6m"));
         QVERIFY(scenario.hasMap());
         QCOMPARE(scenario.mapHeader->name, QStringLiteral("The Ashen Reach"));
@@ -356,7 +352,7 @@ private slots:
         QVERIFY(!again.scenariosModified());
         QVERIFY(again.campaign().scenarios[3].mapData.isSharedWith(
                     window.campaign().scenarios[3].mapData) ||
-                again.campaign().scenarios[3].mapData == fileBytes(path));
+                again.campaign().scenarios[3].mapData == readWholeFile(path));
 
         // Cancelling the dialog leaves everything as it was.
         answerFileDialog(QString());
@@ -388,7 +384,7 @@ private slots:
         press(&window, "exportButton");
         QCOMPARE(shown.title, QStringLiteral("Save"));
         QCOMPARE(QFileInfo(shown.proposed).fileName(), map);
-        QCOMPARE(fileBytes(exported), fileBytes(source));
+        QCOMPARE(readWholeFile(exported), readWholeFile(source));
         QCOMPARE(sharedSettings().getText("Campaign Editor", "Path"), target.path().toUtf8());
 
         // A cancelled export writes nothing and keeps the folder.

@@ -5,6 +5,7 @@
 // own routines, so that the tests do not lean on the code they test.
 
 #include "demogamefixture.h"
+#include "filebytes.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamecataloguebuilder.h"
 #include "gamedata/lodarchiveset.h"
@@ -45,19 +46,6 @@ inline QStringList sampleCampaignFiles(const QString &mapsFolder) {
     for (const QString &name : QDir(mapsFolder).entryList({QStringLiteral("*.y6c")}, QDir::Files))
         files.append(mapsFolder + QLatin1Char('/') + name);
     return files;
-}
-
-inline QByteArray readWholeFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-inline void writeWholeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
 // A campaign file taken apart: the uncompressed campaign data and the raw bytes after the gzip
