@@ -183,7 +183,7 @@ QByteArray campaignMapScript(const DemoCampaignMap &map, DemoLanguage language) 
     QStringList script;
     script << QStringLiteral("# %1").arg(map.displayName);
     script << QString::number(map.mapKind) << QString::number(map.regions.size());
-    script << QStringLiteral("# region positions");
+    script << QStringLiteral("# ") + Wording{"region positions", "положение регионов"}.in(language);
     for (const DemoRegion &region : map.regions)
         script << QStringLiteral("%1 %2").arg(region.position.x()).arg(region.position.y());
     for (const DemoRegion &region : map.regions) {
@@ -213,15 +213,21 @@ QVector<DemoModRecord> demoModRecords(DemoLanguage language) {
                                {8, campaignMapScript(map, language)}}));
     }
     records.append(record("cmpbackground", 9, {{8, lines(demoCampaignBackgrounds(), language)}}));
-    records.append(record(
-        "cmpmoviepic", 9,
-        {{8, "# one picture per campaign video\r\n" + lines(demoVideoPictures(), language)}}));
+    // Comments are written in the game's language, like every other text of the mod.
+    const auto comment = [&](const char *english, const char *russian) {
+        return "# " + encoded({english, russian}) + "\r\n";
+    };
+    records.append(record("cmpmoviepic", 9,
+                          {{8, comment("one picture per campaign video",
+                                       "по одной картинке на каждое видео кампании") +
+                                   lines(demoVideoPictures(), language)}}));
 
     // The music list: names, quoted names, comments. Music names are file names.
     const QStringList music = demoModMusicNames();
-    QByteArray musicList = "# Tarq campaign music\r\n\"" + music[0].toLatin1() + "\"\r\n" +
-                           music[1].toLatin1() + "\r\n\"Tarq \"\"Night\"\" Watch\"\r\n" +
-                           "# the last one\r\n" + music[3].toLatin1() + "\r\n";
+    QByteArray musicList = comment("Tarq campaign music", "музыка кампаний Тарка") + "\"" +
+                           music[0].toLatin1() + "\"\r\n" + music[1].toLatin1() +
+                           "\r\n\"Tarq \"\"Night\"\" Watch\"\r\n" +
+                           comment("the last one", "последняя") + music[3].toLatin1() + "\r\n";
     records.append(record("music", 9, {{8, musicList}}));
 
     for (const QString &video : demoModVideoNames())
