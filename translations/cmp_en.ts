@@ -447,6 +447,10 @@ Current subversion = %2</translation>
         <translation>Cannot read file %1 - incorrect campaign text:
 %2.</translation>
     </message>
+    <message>
+        <source>line %1: expected &quot;%2&quot;</source>
+        <translation>line %1: expected &quot;%2&quot;</translation>
+    </message>
 </context>
 <context>
     <name>MapBrowser</name>
@@ -527,10 +531,6 @@ Current subversion = %2</translation>
         <translation>Give %1 spell to %2</translation>
     </message>
     <message>
-        <source>Give %1 %2 to %3</source>
-        <translation>Give %1 %2 to %3</translation>
-    </message>
-    <message>
         <source>Build %1 at Main Town</source>
         <translation>Build %1 at Main Town</translation>
     </message>
@@ -593,6 +593,16 @@ Current subversion = %2</translation>
     <message>
         <source>Can&apos;t find %1 file in lod file</source>
         <translation>Can&apos;t find %1 file in lod file</translation>
+    </message>
+    <message>
+        <source>Give %1 %2 to %3</source>
+        <comment>creature bonus: count, creature, hero</comment>
+        <translation>Give %1 %2 to %3</translation>
+    </message>
+    <message>
+        <source>Give %1 %2 to %3</source>
+        <comment>secondary skill bonus: level, skill, hero</comment>
+        <translation>Give %1 %2 to %3</translation>
     </message>
 </context>
 <context>

@@ -5,1012 +5,1037 @@
     <name>AboutVadOz</name>
     <message>
         <source>About Campaign Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>О редакторе кампаний</translation>
     </message>
 </context>
 <context>
     <name>BonusCreatureDlg</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Hero:</source>
-        <translation type="unfinished"></translation>
+        <translation>Герой:</translation>
     </message>
     <message>
         <source>Quantity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество:</translation>
     </message>
     <message>
         <source>Creature type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип существа:</translation>
     </message>
 </context>
 <context>
     <name>BonusDialog</name>
     <message>
         <source>Edit Starting Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартовый бонус</translation>
     </message>
     <message>
         <source>Select a bonus type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите тип бонуса:</translation>
     </message>
     <message>
         <source>Spell</source>
-        <translation type="unfinished"></translation>
+        <translation>Заклинание</translation>
     </message>
     <message>
         <source>Creature</source>
-        <translation type="unfinished"></translation>
+        <translation>Существо</translation>
     </message>
     <message>
         <source>Building</source>
-        <translation type="unfinished"></translation>
+        <translation>Постройка</translation>
     </message>
     <message>
         <source>Artifact</source>
-        <translation type="unfinished"></translation>
+        <translation>Артефакт</translation>
     </message>
     <message>
         <source>Spell scroll</source>
-        <translation type="unfinished"></translation>
+        <translation>Свиток с заклинанием</translation>
     </message>
     <message>
         <source>Primary skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Первичный навык</translation>
     </message>
     <message>
         <source>Secondary skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторичный навык</translation>
     </message>
     <message>
         <source>Resource</source>
-        <translation type="unfinished"></translation>
+        <translation>Ресурс</translation>
     </message>
 </context>
 <context>
     <name>CampaignFile</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Maps in this campaign contain corrupted data, and campaign can&apos;t be opened.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Карты этой кампании содержат повреждённые данные, поэтому открыть кампанию невозможно.
+</translation>
     </message>
     <message>
         <source>Can&apos;t open file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть файл %1</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать файл %1:
+%2.</translation>
     </message>
     <message>
         <source>Invalid campaign file version!
 
 File version = %1
 Current version = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная версия файла кампании!
+
+Версия файла: %1
+Текущая версия: %2</translation>
     </message>
     <message>
         <source>Invalid campaign file subversion!
 
 File subversion = %1
 Current subversion = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Неверная подверсия файла кампании!
+
+Подверсия файла: %1
+Текущая подверсия: %2</translation>
     </message>
     <message>
         <source>This campaign was made for a newer version of Tarq %1.%2.%3. It is impossible to open it in older version.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Эта кампания создана для более новой версии Tarq %1.%2.%3. Открыть её в более старой версии невозможно.
+</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждение</translation>
     </message>
     <message>
         <source>This campaign was made for an older version of Tarq %1.%2.%3, and the author of the campaign restricted its launch in newer versions of Tarq. You can edit this campaign, but its Tarq version will be updated to %4.%5.%6, and in this version the map may become unplayable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта кампания создана для более старой версии Tarq %1.%2.%3, и её автор запретил запускать её в более новых версиях Tarq. Кампанию можно изменить, но её версия Tarq будет обновлена до %4.%5.%6, и в этой версии карта может оказаться непригодной для игры.</translation>
     </message>
 </context>
 <context>
     <name>ConvertCampaign</name>
     <message>
         <source>Convert Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразование кампании</translation>
     </message>
     <message>
         <source>Convert to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать в...</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон</translation>
     </message>
     <message>
         <source>Scenario count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Число сценариев:</translation>
     </message>
     <message>
         <source>Region count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Число регионов:</translation>
     </message>
     <message>
         <source>Do you really want to convert the campaign to different type? Some scenarios will be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите изменить тип кампании? Некоторые сценарии будут удалены!</translation>
     </message>
     <message>
         <source>Do you really want to convert the campaign to different type?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите изменить тип кампании?</translation>
     </message>
     <message>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение изменений</translation>
     </message>
     <message>
         <source>Convert to campaign with map</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать в кампанию с картой</translation>
     </message>
     <message>
         <source>Convert to campaign without map</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать в кампанию без карты</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта</translation>
     </message>
     <message>
         <source>Some scenarios will be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Некоторые сценарии будут удалены!</translation>
     </message>
 </context>
 <context>
     <name>EditCampaign</name>
     <message>
         <source>Campaign Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства кампании</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Название:</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Описание</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Музыка</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон</translation>
     </message>
     <message>
         <source>Map:</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта:</translation>
     </message>
     <message>
         <source>Scenario &amp;difficulty is user selectable</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сложность сценариев выбирает игрок</translation>
     </message>
     <message>
         <source>Forbid launch in newer Tarq versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Запретить запуск в более новых версиях Tarq</translation>
     </message>
     <message>
         <source>Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта</translation>
     </message>
     <message>
         <source>Tarq %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarq %1.%2.%3</translation>
     </message>
     <message>
         <source>Save changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранение изменений</translation>
     </message>
     <message>
         <source>Do you really want to change the background?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите сменить фон?</translation>
     </message>
 </context>
 <context>
     <name>HeroCrossover</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Source scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Из сценария</translation>
     </message>
     <message>
         <source>Player position</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция игрока</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>
     <name>HeroCrossoverDialog</name>
     <message>
         <source>Edit Hero Crossover Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Вариант переноса героя</translation>
     </message>
     <message>
         <source>Source scenario:</source>
-        <translation type="unfinished"></translation>
+        <translation>Из сценария:</translation>
     </message>
     <message>
         <source>Player position: </source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция игрока: </translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Veldmark Campaign Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактор кампаний Veldmark</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Правка</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Создать...</translation>
     </message>
     <message>
         <source>Ctrl+N</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+N</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть...</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как...</translation>
     </message>
     <message>
         <source>Export Texts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт текстов...</translation>
     </message>
     <message>
         <source>Import Texts...</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт текстов...</translation>
     </message>
     <message>
         <source>Refresh Scenario Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить карты сценариев</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+R</translation>
     </message>
     <message>
         <source>Export Scenario Maps</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт карт сценариев</translation>
     </message>
     <message>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выход</translation>
     </message>
     <message>
         <source>Campaign Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства кампании</translation>
     </message>
     <message>
         <source>Ctrl+Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter</translation>
     </message>
     <message>
         <source>Scenario Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства сценария</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>About Campaign Editor...</source>
-        <translation type="unfinished"></translation>
+        <translation>О редакторе кампаний...</translation>
     </message>
     <message>
         <source>Convert campaign...</source>
-        <translation type="unfinished"></translation>
+        <translation>Преобразовать кампанию...</translation>
     </message>
     <message>
         <source>Veldmark: Tarq Campaign Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Veldmark: редактор кампаний Tarq</translation>
     </message>
     <message>
         <source>%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Untitled.y6c</source>
-        <translation type="unfinished"></translation>
+        <translation>Безымянный.y6c</translation>
     </message>
     <message>
         <source>%1%3 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%3 - %2</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Cannot read file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл %1:
+%2.</translation>
     </message>
     <message>
         <source>Open Map File</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть кампанию</translation>
     </message>
     <message>
         <source>Veldmark campaign (*.y6c);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Кампания Veldmark (*.y6c);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как</translation>
     </message>
     <message>
         <source>Campaign version will be updated and it will be impossible to open the campaign in older versions of Tarq campaign editor. Do you really want to save the campaign?</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия кампании будет обновлена, и открыть кампанию в более старых версиях редактора кампаний Tarq будет невозможно. Вы действительно хотите сохранить кампанию?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Безымянный</translation>
     </message>
     <message>
         <source>Campaign version will be updated and it will be impossible to open the campaign in older versions of Tarq campaign editor. Do you really want to save the %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия кампании будет обновлена, и открыть кампанию в более старых версиях редактора кампаний Tarq будет невозможно. Вы действительно хотите сохранить «%1»?</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменения в «%1»?</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы (*.txt);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Cannot write file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать файл %1:
+%2.</translation>
     </message>
     <message>
         <source>Cannot read file %1 - incorrect campaign text:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл %1 — неверный текст кампании:
+%2.</translation>
+    </message>
+    <message>
+        <source>line %1: expected &quot;%2&quot;</source>
+        <translation>строка %1: ожидалось «%2»</translation>
     </message>
 </context>
 <context>
     <name>MapBrowser</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
 </context>
 <context>
     <name>MusicPlayer</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Failed to open the sound driver.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть звуковой драйвер.</translation>
     </message>
 </context>
 <context>
     <name>MyQGraphicsView</name>
     <message>
         <source>Properties...</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства...</translation>
     </message>
 </context>
 <context>
     <name>NewCampaign</name>
     <message>
         <source>Campaign map</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта кампании</translation>
     </message>
     <message>
         <source>Campaign background</source>
-        <translation type="unfinished"></translation>
+        <translation>Фон кампании</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Cannot read file %1. Map has errors.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл %1. Карта содержит ошибки.</translation>
     </message>
     <message>
         <source>This map was made for an newer version of Tarq %1.%2.%3. This map cannot be added to campaign in version %4.%5.%6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта карта создана для более новой версии Tarq %1.%2.%3. Её нельзя добавить в кампанию версии %4.%5.%6.</translation>
     </message>
     <message>
         <source>This map was made for an older version of Tarq %1.%2.%3, and the author of the map restricted its use in campaigns of newer versions of Tarq. This map cannot be added to campaign in version %4.%5.%6.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта карта создана для более старой версии Tarq %1.%2.%3, и её автор запретил использовать её в кампаниях более новых версий Tarq. Её нельзя добавить в кампанию версии %4.%5.%6.</translation>
     </message>
     <message>
         <source>Unknown map format - probably of newer Tarq versions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестный формат карты — вероятно, из более новой версии Tarq.</translation>
     </message>
     <message>
         <source>Most powerful hero</source>
-        <translation type="unfinished"></translation>
+        <translation>Самый сильный герой</translation>
     </message>
     <message>
         <source>Generated hero</source>
-        <translation type="unfinished"></translation>
+        <translation>Сгенерированный герой</translation>
     </message>
     <message>
         <source> (in town)</source>
-        <translation type="unfinished"></translation>
+        <translation> (в городе)</translation>
     </message>
     <message>
         <source>Random hero</source>
-        <translation type="unfinished"></translation>
+        <translation>Случайный герой</translation>
     </message>
     <message>
         <source> (on map)</source>
-        <translation type="unfinished"></translation>
+        <translation> (на карте)</translation>
     </message>
     <message>
         <source>Give %1 spell to %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Give %1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 получает заклинание «%1»</translation>
     </message>
     <message>
         <source>Build %1 at Main Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Постройка в главном городе: %1</translation>
     </message>
     <message>
         <source>Give %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 получает: %1</translation>
     </message>
     <message>
         <source>Give %1 Spell Scroll to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 получает свиток с заклинанием «%1»</translation>
     </message>
     <message>
         <source>Receive %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Игрок получает: %2 (%1)</translation>
     </message>
     <message>
         <source>Unknown bonus (type %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестный бонус (тип %1)</translation>
     </message>
     <message>
         <source>Player %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Игрок %1 (%2)</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Пусто</translation>
     </message>
     <message>
         <source>%1. Empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Пусто</translation>
     </message>
     <message>
         <source>No scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет сценария</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Базовый</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Продвинутый</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Эксперт</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Can&apos;t find %1 file in lod file</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 не найден в LOD-архиве</translation>
+    </message>
+    <message>
+        <source>Give %1 %2 to %3</source>
+        <comment>creature bonus: count, creature, hero</comment>
+        <translation>%3 получает: %2 (%1)</translation>
+    </message>
+    <message>
+        <source>Give %1 %2 to %3</source>
+        <comment>secondary skill bonus: level, skill, hero</comment>
+        <translation>%3 получает навык «%2» (%1)</translation>
     </message>
 </context>
 <context>
     <name>RegionPicture</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Can&apos;t find %1 file in lod file</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1 не найден в LOD-архиве</translation>
     </message>
     <message>
         <source>Unable to generate image</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось создать изображение</translation>
     </message>
 </context>
 <context>
     <name>ScenarioCrossover</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Crossover heroes details</source>
-        <translation type="unfinished"></translation>
+        <translation>Что переносится вместе с героями</translation>
     </message>
     <message>
         <source>Experience</source>
-        <translation type="unfinished"></translation>
+        <translation>Опыт</translation>
     </message>
     <message>
         <source>Primary Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Первичные навыки</translation>
     </message>
     <message>
         <source>Secondary Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторичные навыки</translation>
     </message>
     <message>
         <source>Spells</source>
-        <translation type="unfinished"></translation>
+        <translation>Заклинания</translation>
     </message>
     <message>
         <source>Artifacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Артефакты</translation>
     </message>
     <message>
         <source>Creature types:</source>
-        <translation type="unfinished"></translation>
+        <translation>Типы существ:</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать все</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Снять все</translation>
     </message>
     <message>
         <source>Crossover Artifacts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Переносимые артефакты:</translation>
     </message>
 </context>
 <context>
     <name>ScenarioGeneral</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Region name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название региона</translation>
     </message>
     <message>
         <source>Scenario name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название сценария</translation>
     </message>
     <message>
         <source>(None)</source>
-        <translation type="unfinished"></translation>
+        <translation>(нет)</translation>
     </message>
     <message>
         <source>Region color</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвет региона</translation>
     </message>
     <message>
         <source>Map file</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл карты</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт...</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Default difficulty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сложность по умолчанию:</translation>
     </message>
     <message>
         <source>Prerequisites:</source>
-        <translation type="unfinished"></translation>
+        <translation>Предварительные сценарии:</translation>
     </message>
     <message>
         <source>Region right-click text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст при щелчке правой кнопкой по региону:</translation>
     </message>
     <message>
         <source>Veldmark map (*.y6m);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта Veldmark (*.y6m);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Cannot read file %1:
 %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать файл %1:
+%2.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
 </context>
 <context>
     <name>ScenarioInfo</name>
     <message>
         <source>Scenario Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Свойства сценария</translation>
     </message>
     <message>
         <source>Scenario list</source>
-        <translation type="unfinished"></translation>
+        <translation>Список сценариев</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Delete all</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить все</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Общие</translation>
     </message>
     <message>
         <source>Prologue</source>
-        <translation type="unfinished"></translation>
+        <translation>Пролог</translation>
     </message>
     <message>
         <source>Epilogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Эпилог</translation>
     </message>
     <message>
         <source>Crossover Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Перенос героев</translation>
     </message>
     <message>
         <source>Starting Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартовые варианты</translation>
     </message>
     <message>
         <source>Do you really want to delete all scenarios?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите удалить все сценарии?</translation>
     </message>
 </context>
 <context>
     <name>ScenarioPrologue</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Has prologue</source>
-        <translation type="unfinished"></translation>
+        <translation>Есть пролог</translation>
     </message>
     <message>
         <source>Set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать</translation>
     </message>
     <message>
         <source>Video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео:</translation>
     </message>
     <message>
         <source>Music:</source>
-        <translation type="unfinished"></translation>
+        <translation>Музыка:</translation>
     </message>
     <message>
         <source>Message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение:</translation>
     </message>
     <message>
         <source>Has epilogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Есть эпилог</translation>
     </message>
 </context>
 <context>
     <name>ScenarioStartOptions</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Starting options are:</source>
-        <translation type="unfinished"></translation>
+        <translation>На старте игроку предлагаются:</translation>
     </message>
     <message>
         <source>Starting bonus options</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартовые бонусы</translation>
     </message>
     <message>
         <source>Hero crossover options</source>
-        <translation type="unfinished"></translation>
+        <translation>Переносимые герои</translation>
     </message>
     <message>
         <source>Starting hero options</source>
-        <translation type="unfinished"></translation>
+        <translation>Стартовые герои</translation>
     </message>
 </context>
 <context>
     <name>StartingBonus</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Player position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция игрока:</translation>
     </message>
     <message>
         <source>Starting bonus option</source>
-        <translation type="unfinished"></translation>
+        <translation>Вариант стартового бонуса</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>
     <name>StartingHeroDialog</name>
     <message>
         <source>Edit Starting Hero Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Вариант стартового героя</translation>
     </message>
     <message>
         <source>Hero Identity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Герой:</translation>
     </message>
     <message>
         <source>Player position: </source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция игрока: </translation>
     </message>
 </context>
 <context>
     <name>StartingHeroOptions</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Hero</source>
-        <translation type="unfinished"></translation>
+        <translation>Герой</translation>
     </message>
     <message>
         <source>Player position</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция игрока</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
 </context>
 <context>
     <name>bonus_multibox_dlg</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Recipient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Получатель:</translation>
     </message>
     <message>
         <source>Item 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент 1:</translation>
     </message>
     <message>
         <source>Item 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент 2:</translation>
     </message>
     <message>
         <source>Spell:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заклинание:</translation>
     </message>
     <message>
         <source>Building:</source>
-        <translation type="unfinished"></translation>
+        <translation>Постройка:</translation>
     </message>
     <message>
         <source>Artifact:</source>
-        <translation type="unfinished"></translation>
+        <translation>Артефакт:</translation>
     </message>
     <message>
         <source>Skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Навык:</translation>
     </message>
     <message>
         <source>Skill level:</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка:</translation>
     </message>
 </context>
 <context>
     <name>bonus_value_dlg</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Форма</translation>
     </message>
     <message>
         <source>Datatype:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип данных:</translation>
     </message>
     <message>
         <source>Value1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Значение 1:</translation>
     </message>
     <message>
         <source>Recipient:</source>
-        <translation type="unfinished"></translation>
+        <translation>Получатель:</translation>
     </message>
     <message>
         <source>Attack skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Атака:</translation>
     </message>
     <message>
         <source>Defense skill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Защита:</translation>
     </message>
     <message>
         <source>Spell power:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сила магии:</translation>
     </message>
     <message>
         <source>Knowledge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Знания:</translation>
     </message>
     <message>
         <source>Resource type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип ресурса:</translation>
     </message>
     <message>
         <source>Quantity</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Veldmark Campaign Editor cannot be launched because Tarq_settings.ini was not found. 
 Tarq_settings.ini must be in Veldmark root folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся запустить редактор кампаний Veldmark: не найден файл Tarq_settings.ini. 
+Файл Tarq_settings.ini должен находиться в корневой папке Veldmark.</translation>
     </message>
     <message>
         <source>Campaign Editor cannot be launched because Tarq.dat was not found. 
 Tarq.dat must be in Veldmark root folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся запустить редактор кампаний: не найден файл Tarq.dat. 
+Файл Tarq.dat должен находиться в корневой папке Veldmark.</translation>
     </message>
     <message>
         <source>Error in Tarq_Settings.ini: field &quot;Tarq.dat Text Encoding&quot; is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка в Tarq_Settings.ini: недопустимое значение поля «Tarq.dat Text Encoding».</translation>
     </message>
 </context>
 <context>
     <name>newcampaign</name>
     <message>
         <source>New Campaign</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая кампания</translation>
     </message>
     <message>
         <source>Campaign type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип кампании</translation>
     </message>
     <message>
         <source>Campaign with map</source>
-        <translation type="unfinished"></translation>
+        <translation>Кампания с картой</translation>
     </message>
     <message>
         <source>Campaign without map</source>
-        <translation type="unfinished"></translation>
+        <translation>Кампания без карты</translation>
     </message>
     <message>
         <source>Campaign map</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта кампании</translation>
     </message>
 </context>
 </TS>

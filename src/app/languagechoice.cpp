@@ -1,5 +1,8 @@
 #include "app/languagechoice.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 QStringList translationFiles(int language) {
     switch (language) {
     case -1:
@@ -22,5 +25,16 @@ QByteArray gameTextCodecName(int language, const QByteArray &encodingSetting) {
         return "Windows-1252";
     default:
         return encodingSetting.isEmpty() ? QByteArray("Windows-1252") : encodingSetting;
+    }
+}
+
+void installTranslators(int language, const QString &folder,
+                        std::unique_ptr<QTranslator> translators[2]) {
+    const QStringList files = translationFiles(language);
+    for (int i = 0; i < 2; ++i) {
+        translators[i] = std::make_unique<QTranslator>();
+        if (i < files.size())
+            translators[i]->load(folder + files[i]);
+        QCoreApplication::installTranslator(translators[i].get());
     }
 }

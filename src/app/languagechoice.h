@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <memory>
+
+class QTranslator;
+
 // The "Global Settings"/"Language" value picks the editor's translations and the codec of the
 // game's text tables.
 
@@ -11,3 +15,8 @@ QStringList translationFiles(int language);
 
 // Name of the codec for the game's text data; encodingSetting is "Tarq.dat Text Encoding".
 QByteArray gameTextCodecName(int language, const QByteArray &encodingSetting);
+
+// Creates both translators, loads the language's files from folder into them and installs
+// them. A missing file leaves its translator empty, so the interface keeps its English texts.
+void installTranslators(int language, const QString &folder,
+                        std::unique_ptr<QTranslator> translators[2]);

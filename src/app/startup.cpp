@@ -84,17 +84,6 @@ void readModData() {
     modRecords() = readModDataFile(*stream);
 }
 
-void installTranslators(int language, std::unique_ptr<QTranslator> translators[2]) {
-    const QString folder = gamePath(QStringLiteral("Tarq_Data/"));
-    const QStringList files = translationFiles(language);
-    for (int i = 0; i < 2; ++i) {
-        translators[i] = std::make_unique<QTranslator>();
-        if (i < files.size())
-            translators[i]->load(folder + files[i]);
-        QCoreApplication::installTranslator(translators[i].get());
-    }
-}
-
 void chooseTextCodec(const SettingsFile &settings, int language) {
     const QByteArray name =
         gameTextCodecName(language, settings.getText("Global Settings", "Tarq.dat Text Encoding"));
@@ -136,7 +125,7 @@ int runEditor(int argc, char *argv[]) {
 
     const int language = settings.getInt("Global Settings", "Language", -1);
     std::unique_ptr<QTranslator> translators[2];
-    installTranslators(language, translators);
+    installTranslators(language, gamePath(QStringLiteral("Tarq_Data/")), translators);
     chooseTextCodec(settings, language);
     setGameCatalogue(buildGameCatalogue(textCodec()));
 

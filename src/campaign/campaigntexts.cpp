@@ -4,6 +4,7 @@
 #include "campaign/optiontexts.h"
 #include "gamedata/textcodec.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QTextCodec>
 
@@ -72,7 +73,10 @@ QString labelAsWritten(const QString &label) {
 }
 
 QString missingLine(const TextFileReader &reader, const QString &expected) {
-    return QStringLiteral("line %1: expected \"%2\"").arg(reader.lineNumber).arg(expected);
+    // The reason ends the main window's refusal message, so it shares that window's context.
+    return QCoreApplication::translate("MainWindow", "line %1: expected \"%2\"")
+        .arg(reader.lineNumber)
+        .arg(expected);
 }
 
 bool readPages(TextFileReader &reader, const std::array<CmpPrologueRef, pageSlotCount> &pages,

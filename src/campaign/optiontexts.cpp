@@ -87,7 +87,7 @@ QString bonusText(const CmpScenario &scenario, int player, const CmpBonus &bonus
     }
     case CreatureBonus: {
         const auto creature = bonus.record<BonusCreature>();
-        return QObject::tr("Give %1 %2 to %3")
+        return QObject::tr("Give %1 %2 to %3", "creature bonus: count, creature, hero")
             .arg(QString::number(creature.count), catalogue.creatureNames.value(creature.creature),
                  hero(creature.hero));
     }
@@ -115,7 +115,7 @@ QString bonusText(const CmpScenario &scenario, int player, const CmpBonus &bonus
     }
     case SecondarySkillBonus: {
         const auto skill = bonus.record<BonusSecondarySkill>();
-        return QObject::tr("Give %1 %2 to %3")
+        return QObject::tr("Give %1 %2 to %3", "secondary skill bonus: level, skill, hero")
             .arg(catalogue.skillLevelNames.value(skill.level),
                  catalogue.secondarySkillNames.value(skill.skill), hero(skill.hero));
     }

@@ -255,6 +255,24 @@ private slots:
         QVERIFY(!(page.table()->item(0, 0)->flags() & Qt::ItemIsEditable));
         QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{0, 0}, {2, 2}}));
     }
+
+    // The right button neither selects a row nor opens the editor on it.
+    void rightButtonIsIgnored() {
+        CmpCampaign campaign = crossoverCampaign();
+        campaign.scenarios[3].startOptions = makeStartOptions(HeroCrossoverSet{{{0, 0}, {2, 2}}});
+        HeroCrossover page;
+        page.load(&campaign, &campaign.scenarios[3], 24);
+        page.show();
+        QTableWidget *table = page.table();
+        const QPoint second = table->visualRect(table->model()->index(1, 0)).center();
+        QTest::mouseClick(table->viewport(), Qt::RightButton, {}, second);
+        QTest::mouseDClick(table->viewport(), Qt::RightButton, {}, second);
+        QVERIFY(table->selectedItems().isEmpty());
+        QVERIFY(!page.findChild<QPushButton *>("editButton")->isEnabled());
+        QVERIFY(!QApplication::activeModalWidget());
+        clickCell(table, 1);
+        QCOMPARE(table->currentRow(), 1);
+    }
 };
 
 QTEST_MAIN(TestCrossoverPages)
