@@ -130,14 +130,9 @@ DemoEmbeddedMap embedded(const QString &fileName, DemoLanguage language) {
 }
 
 // The texts of a sample campaign in the language of the demo game.
-class CampaignWords {
-public:
-    explicit CampaignWords(DemoLanguage language) : language(language) {}
-    QString operator()(const char *english, const char *russian) const {
-        return Wording{english, russian}.in(language);
-    }
+struct CampaignWords : DemoWords {
+    // A sample map in the same language.
     DemoEmbeddedMap map(const QString &fileName) const { return embedded(fileName, language); }
-    const DemoLanguage language;
 };
 
 DemoPage page(int video, int music, const QString &text) {
@@ -342,7 +337,7 @@ QVector<DemoRegion> demoCampaignRegions(int campaignMap, DemoLanguage language) 
 }
 
 QVector<DemoCampaign> demoCampaigns(const DemoOptions &options) {
-    const CampaignWords say(options.language);
+    const CampaignWords say{{options.language}};
     const DemoCampaign old = oldFormatContent(say);
     return {marches(say),
             chain(say),

@@ -206,9 +206,7 @@ const CreatureName &creature(int id) {
 }
 
 QStringList creatureTable(DemoLanguage language) {
-    const auto say = [language](const char *english, const char *russian) {
-        return Wording{english, russian}.in(language);
-    };
+    const DemoWords say{language};
     QStringList lines = {cells({say("Singular", "Единственное"),
                                 say("Plural", "Множественное"),
                                 say("Timber", "Дерево"),
@@ -307,9 +305,7 @@ QStringList creatureTable(DemoLanguage language) {
 }
 
 QStringList artifactTable(DemoLanguage language) {
-    const auto say = [language](const char *english, const char *russian) {
-        return Wording{english, russian}.in(language);
-    };
+    const DemoWords say{language};
     const QString bonus = say("Bonus %1", "Бонус %1");
     QStringList lines = {
         cells({say("Name", "Название"), say("Cost", "Цена"), say("Slot", "Место"),
@@ -404,9 +400,7 @@ QStringList heroTable(DemoLanguage language) {
     // The first creature of each town leads the heroes of that town; peasants follow them all.
     static const int troops[] = {0, 14, 32, 42, 56, 74, 84, 98};
     constexpr int peasant = 138;
-    const auto say = [language](const char *english, const char *russian) {
-        return Wording{english, russian}.in(language);
-    };
+    const DemoWords say{language};
     const QString army = say("Army%1", "Армия%1");
     const QString low = say("Low%1", "Мин%1");
     const QString high = say("High%1", "Макс%1");
@@ -462,9 +456,7 @@ QStringList secondarySkillTable(DemoLanguage language) {
                                      {"Mentoring", "Наставничество"},
                                      {"Insight", "Прозрение"},
                                      {"Tinkering", "Механика"}};
-    const auto say = [language](const char *english, const char *russian) {
-        return Wording{english, russian}.in(language);
-    };
+    const DemoWords say{language};
     const QString basic = say("Basic %1 serves the hero a little.",
                               "Навык «%1» на базовом уровне немного помогает герою.");
     const QString advanced = say("Advanced %1 serves the hero well.",
@@ -558,9 +550,7 @@ QStringList spellTable(DemoLanguage language) {
                                         {"Acid Breath", "Кислотное дыхание"},
                                         {"Curse", "Проклятие"},
                                         {"Age", "Старение"}};
-    const auto say = [language](const char *english, const char *russian) {
-        return Wording{english, russian}.in(language);
-    };
+    const DemoWords say{language};
     QStringList lines = {
         say("Spell Traits", "Свойства заклинаний"),
         cells({say("Name", "Название"), say("Abbr", "Сокр."), say("Level", "Уровень"),

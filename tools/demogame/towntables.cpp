@@ -221,9 +221,7 @@ QStringList dwellingTable(DemoLanguage language) {
                                         {"Spark Shrine", "Святилище искр"},
                                         {"Mist Shrine", "Святилище тумана"},
                                         {"Prism Shrine", "Святилище призмы"}}};
-    const auto say = [language](const char *english, const char *russian) {
-        return Wording{english, russian}.in(language);
-    };
+    const DemoWords say{language};
     const QString recruits =
         say("Recruits creatures of level %1.", "Нанимает существ %1-го уровня.");
     const QString upgraded = upgradedBuildingName.in(language);

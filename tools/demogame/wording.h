@@ -22,6 +22,15 @@ struct Wording {
     }
 };
 
+// Picks words in one language: say("Castle", "Замок") is "Замок" in the Russian game.
+struct DemoWords {
+    DemoLanguage language;
+
+    QString operator()(const char *english, const char *russian) const {
+        return Wording{english, russian}.in(language);
+    }
+};
+
 // The game's code page for the language.
 QTextCodec *demoCodec(DemoLanguage language);
 
