@@ -22,12 +22,14 @@
 
 // The catalogue of the demo game, built from its archives and mod records as the editor builds
 // it: the sample campaigns depend on its region counts and its creature and artifact counts.
-inline GameCatalogue demoGameCatalogue(const QString &gameFolder) {
+// The English demo game is written in the Western code page, the Russian one in the Cyrillic.
+inline GameCatalogue demoGameCatalogue(const QString &gameFolder,
+                                       const QByteArray &codecName = "Windows-1252") {
     LodArchiveSet archives;
     archives.load(gameFolder + QStringLiteral("/Data"));
     auto stream = openFileStream(gameFolder + QStringLiteral("/tarq.dat"), TFileStream::ReadOnly);
     const ModRecordList records = stream ? readModDataFile(*stream) : ModRecordList();
-    QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
+    QTextCodec *codec = QTextCodec::codecForName(codecName);
     return buildGameCatalogue(archives, records, codec, codec);
 }
 

@@ -4,8 +4,6 @@
 #include "democampaigns.h"
 #include "demodescription.h"
 
-#include <QTextCodec>
-
 #include <zlib.h>
 
 namespace {
@@ -25,9 +23,9 @@ QByteArray recordKind(const QByteArray &name) {
     return name.left(end);
 }
 
-BitSetLengths formatTenLengths() {
+BitSetLengths formatTenLengths(DemoLanguage language) {
     BitSetLengths lengths;
-    for (const DemoModRecord &record : demoModRecords()) {
+    for (const DemoModRecord &record : demoModRecords(language)) {
         const QByteArray kind = recordKind(record.name);
         if (kind == "monst")
             ++lengths.creatures;
@@ -54,13 +52,15 @@ QByteArray gzipMember(const QByteArray &data) {
 
 class CampaignEncoder {
 public:
-    CampaignEncoder(const DemoCampaign &campaign, QTextCodec *codec)
-        : campaign(campaign), codec(codec), lengths(formatTenLengths()) {}
+    // The campaign's texts are written in the code page of the game's language.
+    CampaignEncoder(const DemoCampaign &campaign, DemoLanguage language)
+        : campaign(campaign), language(language), lengths(formatTenLengths(language)) {}
 
     // The whole file: the gzip member with header and records, then the embedded maps.
     QByteArray encode(QString *error) {
-        const int count = campaign.withMap ? demoCampaignRegions(campaign.campaignMap).size()
-                                           : campaign.scenarioCount;
+        const int count = campaign.withMap
+                              ? demoCampaignRegions(campaign.campaignMap, language).size()
+                              : campaign.scenarioCount;
         if (count != campaign.scenarios.size()) {
             *error = QStringLiteral("%1 describes %2 scenarios instead of %3")
                          .arg(campaign.fileName)
@@ -82,7 +82,7 @@ public:
 private:
     bool formatTen() const { return campaign.version == 10; }
 
-    void text(const QString &value) { out.string(codec->fromUnicode(value)); }
+    void text(const QString &value) { out.string(encodeDemoText(value, language)); }
 
     void bits(const QVector<int> &set, int length) {
         QByteArray bytes((length + 7) / 8, '\0');
@@ -142,7 +142,7 @@ private:
     }
 
     const DemoCampaign &campaign;
-    QTextCodec *codec;
+    const DemoLanguage language;
     const BitSetLengths lengths;
     ByteWriter out;
 };
@@ -150,10 +150,8 @@ private:
 } // namespace
 
 bool writeDemoCampaigns(const QString &gameDir, const DemoOptions &options, QString *error) {
-    QTextCodec *codec = QTextCodec::codecForName(
-        options.language == QLatin1String("ru") ? "Windows-1251" : "Windows-1252");
     for (const DemoCampaign &campaign : demoCampaigns(options)) {
-        const QByteArray bytes = CampaignEncoder(campaign, codec).encode(error);
+        const QByteArray bytes = CampaignEncoder(campaign, options.language).encode(error);
         if (bytes.isEmpty() ||
             !writeGameFile(gameDir, QStringLiteral("Maps/") + campaign.fileName, bytes, error))
             return false;

@@ -76,7 +76,7 @@ QByteArray startingHeroes(const QVector<QPair<int, int>> &entries);
 } // namespace DemoStartOptions
 
 // The regions of a campaign map of the demo game; none for a map it does not have.
-QVector<DemoRegion> demoCampaignRegions(int campaignMap);
+QVector<DemoRegion> demoCampaignRegions(int campaignMap, DemoLanguage language);
 
-// Every sample campaign, embedding sample maps of the demo game.
+// Every sample campaign, embedding sample maps of the demo game, worded in its language.
 QVector<DemoCampaign> demoCampaigns(const DemoOptions &options);

@@ -4,11 +4,9 @@
 
 #include <QMap>
 
-namespace {
+const Wording upgradedBuildingName = {"Upg. %1", "Улучш. %1"};
 
-QByteArray latin(const QString &text) {
-    return text.toLatin1();
-}
+namespace {
 
 // A record whose string k carries text and whose other strings are filler up to `count`.
 DemoModRecord record(const QByteArray &name, int count, const QMap<int, QByteArray> &strings) {
@@ -20,8 +18,24 @@ DemoModRecord record(const QByteArray &name, int count, const QMap<int, QByteArr
     return result;
 }
 
-QByteArray lines(const QStringList &list) {
-    return latin(list.join(QStringLiteral("\r\n")));
+QByteArray lines(const QStringList &list, DemoLanguage language) {
+    return encodeDemoText(list.join(QStringLiteral("\r\n")), language);
+}
+
+QStringList wordList(const QVector<Wording> &words, DemoLanguage language) {
+    QStringList list;
+    for (const Wording &word : words)
+        list.append(word.in(language));
+    return list;
+}
+
+// Seven dwellings, then the same seven upgraded.
+QStringList dwellingList(const QVector<Wording> &dwellings, DemoLanguage language) {
+    QStringList list = wordList(dwellings, language);
+    const QString upgraded = upgradedBuildingName.in(language);
+    for (const Wording &dwelling : dwellings)
+        list.append(upgraded.arg(dwelling.in(language)));
+    return list;
 }
 
 // A region's pictures start at the top left corner of its part of the drawn land.
@@ -55,52 +69,67 @@ DemoRegion pieceRegion(int mapId, int index, const QString &name) {
 
 } // namespace
 
-QVector<DemoCampaignMap> demoCampaignMaps() {
+QVector<DemoCampaignMap> demoCampaignMaps(DemoLanguage language) {
     QVector<DemoCampaignMap> maps;
 
     DemoCampaignMap marches;
     marches.id = 24;
-    marches.displayName = QStringLiteral("The Veldmark Marches");
+    marches.displayName = Wording{"The Veldmark Marches", "Марки Вельдмарка"}.in(language);
     marches.backgroundPicture = QStringLiteral("CmpMap24.pcx");
-    const QStringList marchNames = {
-        QStringLiteral("Greywater Fens"), QStringLiteral("Hollowmere"),
-        QStringLiteral("Brannock Hills"), QStringLiteral("The Ashen Reach"),
-        QStringLiteral("Tarq Crossing"),  QStringLiteral("Kestrel Coast")};
+    const QStringList marchNames = wordList({{"Greywater Fens", "Сероводные топи"},
+                                             {"Hollowmere", "Пустоозерье"},
+                                             {"Brannock Hills", "Холмы Браннока"},
+                                             {"The Ashen Reach", "Пепельный край"},
+                                             {"Tarq Crossing", "Тарков перекрёсток"},
+                                             {"Kestrel Coast", "Берег Пустельги"}},
+                                            language);
     for (int r = 0; r < marchNames.size(); ++r)
         marches.regions.append(maskRegion(24, r, marchNames[r]));
     maps.append(marches);
 
     DemoCampaignMap isles;
     isles.id = 3;
-    isles.displayName = QStringLiteral("The Sundered Isles");
+    isles.displayName = Wording{"The Sundered Isles", "Расколотые острова"}.in(language);
     isles.backgroundPicture = QStringLiteral("CmpMap03.pcx");
     isles.mapKind = 0;
-    const QStringList isleNames = {QStringLiteral("Gull Rock"), QStringLiteral("Saltmarrow"),
-                                   QStringLiteral("Thornholm"), QStringLiteral("Wreckers' Bay")};
+    const QStringList isleNames = wordList({{"Gull Rock", "Чаячья скала"},
+                                            {"Saltmarrow", "Солемор"},
+                                            {"Thornholm", "Тернхольм"},
+                                            {"Wreckers' Bay", "Бухта грабителей"}},
+                                           language);
     for (int r = 0; r < isleNames.size(); ++r)
         isles.regions.append(pieceRegion(3, r, isleNames[r]));
     maps.append(isles);
 
     DemoCampaignMap realm;
     realm.id = 25;
-    realm.displayName = QStringLiteral("The Twelve Baronies");
+    realm.displayName = Wording{"The Twelve Baronies", "Двенадцать баронств"}.in(language);
     realm.backgroundPicture = QStringLiteral("CmpMap25.pcx");
-    const QStringList baronies = {
-        QStringLiteral("Aldermoor"),    QStringLiteral("Brightwell"), QStringLiteral("Corrin Vale"),
-        QStringLiteral("Dunmarrow"),    QStringLiteral("Elderfield"), QStringLiteral("Fallowdeep"),
-        QStringLiteral("Glimmerholt"),  QStringLiteral("Harrowgate"), QStringLiteral("Ironsedge"),
-        QStringLiteral("Jarrow Downs"), QStringLiteral("Kilnmere"),   QStringLiteral("Lowmarch")};
+    const QStringList baronies = wordList({{"Aldermoor", "Ольховая Топь"},
+                                           {"Brightwell", "Светлый Ключ"},
+                                           {"Corrin Vale", "Долина Коррин"},
+                                           {"Dunmarrow", "Данмарроу"},
+                                           {"Elderfield", "Старополье"},
+                                           {"Fallowdeep", "Глубокая Залежь"},
+                                           {"Glimmerholt", "Мерцающий Бор"},
+                                           {"Harrowgate", "Скорбные Врата"},
+                                           {"Ironsedge", "Железный Край"},
+                                           {"Jarrow Downs", "Холмы Джарроу"},
+                                           {"Kilnmere", "Печное Озеро"},
+                                           {"Lowmarch", "Нижняя Марка"}},
+                                          language);
     for (int r = 0; r < baronies.size(); ++r)
         realm.regions.append(maskRegion(25, r, baronies[r]));
     maps.append(realm);
 
     DemoCampaignMap pass;
     pass.id = 26;
-    pass.displayName = QStringLiteral("Wyrmspine Pass");
+    pass.displayName = Wording{"Wyrmspine Pass", "Перевал Змиева Хребта"}.in(language);
     pass.backgroundPicture = QStringLiteral("CmpMap26.pcx");
-    const QStringList passNames = {QStringLiteral("The Lower Gate"),
-                                   QStringLiteral("Frostfang Ledge"),
-                                   QStringLiteral("The Wyrm's Throat")};
+    const QStringList passNames = wordList({{"The Lower Gate", "Нижние врата"},
+                                            {"Frostfang Ledge", "Уступ Ледяного Клыка"},
+                                            {"The Wyrm's Throat", "Глотка Змия"}},
+                                           language);
     for (int r = 0; r < passNames.size(); ++r)
         pass.regions.append(maskRegion(26, r, passNames[r]));
     maps.append(pass);
@@ -150,11 +179,11 @@ QStringList demoVideoPictures() {
     return pictures;
 }
 
-QByteArray campaignMapScript(const DemoCampaignMap &map) {
+QByteArray campaignMapScript(const DemoCampaignMap &map, DemoLanguage language) {
     QStringList script;
     script << QStringLiteral("# %1").arg(map.displayName);
     script << QString::number(map.mapKind) << QString::number(map.regions.size());
-    script << QStringLiteral("# region positions");
+    script << QStringLiteral("# ") + Wording{"region positions", "положение регионов"}.in(language);
     for (const DemoRegion &region : map.regions)
         script << QStringLiteral("%1 %2").arg(region.position.x()).arg(region.position.y());
     for (const DemoRegion &region : map.regions) {
@@ -168,73 +197,109 @@ QByteArray campaignMapScript(const DemoCampaignMap &map) {
                    << region.pictures.value(2);
         }
     }
-    return lines(script);
+    return lines(script, language);
 }
 
-QVector<DemoModRecord> demoModRecords() {
+QVector<DemoModRecord> demoModRecords(DemoLanguage language) {
+    const auto encoded = [language](const Wording &text) {
+        return encodeDemoText(text.in(language), language);
+    };
     QVector<DemoModRecord> records;
 
-    for (const DemoCampaignMap &map : demoCampaignMaps()) {
+    for (const DemoCampaignMap &map : demoCampaignMaps(language)) {
         records.append(record("campmap" + QByteArray::number(map.id), 9,
-                              {{0, latin(map.displayName)},
-                               {1, latin(map.backgroundPicture)},
-                               {8, campaignMapScript(map)}}));
+                              {{0, encodeDemoText(map.displayName, language)},
+                               {1, encodeDemoText(map.backgroundPicture, language)},
+                               {8, campaignMapScript(map, language)}}));
     }
-    records.append(record("cmpbackground", 9, {{8, lines(demoCampaignBackgrounds())}}));
-    records.append(
-        record("cmpmoviepic", 9,
-               {{8, "# one picture per campaign video\r\n" + lines(demoVideoPictures())}}));
+    records.append(record("cmpbackground", 9, {{8, lines(demoCampaignBackgrounds(), language)}}));
+    // Comments are written in the game's language, like every other text of the mod.
+    const auto comment = [&](const char *english, const char *russian) {
+        return "# " + encoded({english, russian}) + "\r\n";
+    };
+    records.append(record("cmpmoviepic", 9,
+                          {{8, comment("one picture per campaign video",
+                                       "по одной картинке на каждое видео кампании") +
+                                   lines(demoVideoPictures(), language)}}));
 
-    // The music list: names, quoted names, comments.
+    // The music list: names, quoted names, comments. Music names are file names.
     const QStringList music = demoModMusicNames();
-    QByteArray musicList = "# Tarq campaign music\r\n\"" + latin(music[0]) + "\"\r\n" +
-                           latin(music[1]) + "\r\n\"Tarq \"\"Night\"\" Watch\"\r\n" +
-                           "# the last one\r\n" + latin(music[3]) + "\r\n";
+    QByteArray musicList = comment("Tarq campaign music", "музыка кампаний Тарка") + "\"" +
+                           music[0].toLatin1() + "\"\r\n" + music[1].toLatin1() +
+                           "\r\n\"Tarq \"\"Night\"\" Watch\"\r\n" +
+                           comment("the last one", "последняя") + music[3].toLatin1() + "\r\n";
     records.append(record("music", 9, {{8, musicList}}));
 
     for (const QString &video : demoModVideoNames())
-        records.append(record("video", 5, {{4, latin(video)}}));
+        records.append(record("video", 5, {{4, video.toLatin1()}}));
 
-    const char *heroes[] = {"Vadoz the Grey", "Irsa Tarqborn", "Malgrim", "Tessaly Fenwright"};
+    const Wording heroes[] = {{"Vadoz the Grey", "Вадоз Серый"},
+                              {"Irsa Tarqborn", "Ирса Тарковна"},
+                              {"Malgrim", "Малгрим"},
+                              {"Tessaly Fenwright", "Тессали Фенрайт"}};
     for (int i = 0; i < 4; ++i)
-        records.append(record("hero" + QByteArray::number(180 + i), 7, {{6, heroes[i]}}));
+        records.append(record("hero" + QByteArray::number(180 + i), 7, {{6, encoded(heroes[i])}}));
 
     // Creatures: 151 and 153 onwards are the mod's; 150 is excluded and only counted.
-    const char *creatures[] = {"Marsh Wight", "Tarq Sentinel", "Tarq Warden",
-                               "Bog Hag",     "Ember Drake",   "Ash Drake"};
-    records.append(record("monst150", 4, {{3, "Unused Slot"}}));
-    records.append(record("monst151", 4, {{3, creatures[0]}}));
+    const Wording creatures[] = {
+        {"Marsh Wight", "Болотная нежить"}, {"Tarq Sentinel", "Страж Тарка"},
+        {"Tarq Warden", "Хранитель Тарка"}, {"Bog Hag", "Болотная карга"},
+        {"Ember Drake", "Угольный дракон"}, {"Ash Drake", "Пепельный дракон"}};
+    records.append(record("monst150", 4, {{3, encoded({"Unused Slot", "Пустое место"})}}));
+    records.append(record("monst151", 4, {{3, encoded(creatures[0])}}));
     for (int i = 1; i < 6; ++i)
-        records.append(record("monst" + QByteArray::number(152 + i), 4, {{3, creatures[i]}}));
+        records.append(
+            record("monst" + QByteArray::number(152 + i), 4, {{3, encoded(creatures[i])}}));
 
-    records.append(record("art150", 2, {{1, "Crown of the Marches"}}));
-    records.append(record("art148", 2, {{1, "Tarq Signet"}}));
-    records.append(record("secskill28", 2, {{1, "Fieldcraft"}}));
+    records.append(record("art150", 2, {{1, encoded({"Crown of the Marches", "Корона Марок"})}}));
+    records.append(record("art148", 2, {{1, encoded({"Tarq Signet", "Печать Тарка"})}}));
+    records.append(record("secskill28", 2, {{1, encoded({"Fieldcraft", "Полевое дело"})}}));
 
     // Two new town types (9 and 10): their dwellings and special buildings.
-    const QStringList fenDwellings = {"Reed Hut",          "Bog Pool",       "Willow Grove",
-                                      "Mire Den",          "Drowned Chapel", "Ember Pit",
-                                      "Bone Spire",        "Upg. Reed Hut",  "Upg. Bog Pool",
-                                      "Upg. Willow Grove", "Upg. Mire Den",  "Upg. Drowned Chapel",
-                                      "Upg. Ember Pit",    "Upg. Bone Spire"};
-    const QStringList forgeDwellings = {"Ash Barracks",     "Kiln",
-                                        "Slag Pit",         "Anvil Hall",
-                                        "Smoke Tower",      "Cinder Keep",
-                                        "Drake Roost",      "Upg. Ash Barracks",
-                                        "Upg. Kiln",        "Upg. Slag Pit",
-                                        "Upg. Anvil Hall",  "Upg. Smoke Tower",
-                                        "Upg. Cinder Keep", "Upg. Drake Roost"};
-    records.append(record("casdwcost10", 8, {{7, lines(fenDwellings)}}));
-    records.append(record("casdwcost11", 8, {{7, lines(forgeDwellings)}}));
-    const QStringList fenSpecial = {"Fen Market", "Witch Lodge",   "Peat Store",   "Bog Beacon",
-                                    "Mire Gate",  "Lantern Hall",  "Sunken Vault", "Stilt Walls",
-                                    "Frog Idol",  "Hag's Cauldron"};
-    const QStringList forgeSpecial = {"Forge Market", "Bellows",    "Ore Yard",  "Quench Pool",
-                                      "Furnace",      "Smelter",    "Ash Vault", "Slag Walls",
-                                      "Cinder Idol",  "Great Forge"};
-    records.append(record("casspcost10", 8, {{7, lines(fenSpecial)}}));
-    records.append(record("casspcost11", 8, {{7, lines(forgeSpecial)}}));
-    records.append(record("firebrdhorde", 6, {{5, "Phoenix Eyrie"}}));
+    const QStringList fenDwellings = dwellingList({{"Reed Hut", "Тростниковая хижина"},
+                                                   {"Bog Pool", "Болотный омут"},
+                                                   {"Willow Grove", "Ивовая роща"},
+                                                   {"Mire Den", "Логово трясины"},
+                                                   {"Drowned Chapel", "Затонувшая часовня"},
+                                                   {"Ember Pit", "Угольная яма"},
+                                                   {"Bone Spire", "Костяной шпиль"}},
+                                                  language);
+    const QStringList forgeDwellings = dwellingList({{"Ash Barracks", "Пепельные казармы"},
+                                                     {"Kiln", "Обжиговая печь"},
+                                                     {"Slag Pit", "Шлаковая яма"},
+                                                     {"Anvil Hall", "Зал наковален"},
+                                                     {"Smoke Tower", "Дымная башня"},
+                                                     {"Cinder Keep", "Угольная твердыня"},
+                                                     {"Drake Roost", "Драконий насест"}},
+                                                    language);
+    records.append(record("casdwcost10", 8, {{7, lines(fenDwellings, language)}}));
+    records.append(record("casdwcost11", 8, {{7, lines(forgeDwellings, language)}}));
+    const QStringList fenSpecial = wordList({{"Fen Market", "Болотный рынок"},
+                                             {"Witch Lodge", "Хижина ведьмы"},
+                                             {"Peat Store", "Торфяной склад"},
+                                             {"Bog Beacon", "Болотный маяк"},
+                                             {"Mire Gate", "Врата трясины"},
+                                             {"Lantern Hall", "Зал фонарей"},
+                                             {"Sunken Vault", "Затонувшее хранилище"},
+                                             {"Stilt Walls", "Стены на сваях"},
+                                             {"Frog Idol", "Лягушачий идол"},
+                                             {"Hag's Cauldron", "Котёл карги"}},
+                                            language);
+    const QStringList forgeSpecial = wordList({{"Forge Market", "Кузнечный рынок"},
+                                               {"Bellows", "Меха"},
+                                               {"Ore Yard", "Рудный двор"},
+                                               {"Quench Pool", "Закалочный чан"},
+                                               {"Furnace", "Горн"},
+                                               {"Smelter", "Плавильня"},
+                                               {"Ash Vault", "Пепельное хранилище"},
+                                               {"Slag Walls", "Шлаковые стены"},
+                                               {"Cinder Idol", "Угольный идол"},
+                                               {"Great Forge", "Великая кузня"}},
+                                              language);
+    records.append(record("casspcost10", 8, {{7, lines(fenSpecial, language)}}));
+    records.append(record("casspcost11", 8, {{7, lines(forgeSpecial, language)}}));
+    records.append(
+        record("firebrdhorde", 6, {{5, encoded({"Phoenix Eyrie", "Гнездовье фениксов"})}}));
 
     // A record with a data block and numbers, as the game's own records have.
     DemoModRecord options = record("tarqoptions", 1, {{0, "Tarq 1.7.3"}});

@@ -4,6 +4,8 @@
 // individual files (settings, tarq.dat, archives, pictures, music, maps, campaigns) take what
 // they need from here, so that every file tells the same story.
 
+#include "wording.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPoint>
@@ -37,7 +39,8 @@ struct DemoModRecord {
     QVector<int> numbers;
 };
 
-QVector<DemoCampaignMap> demoCampaignMaps();
+// The campaign maps, their names and their regions' names in the language.
+QVector<DemoCampaignMap> demoCampaignMaps(DemoLanguage language);
 // Picture names of the backgrounds of campaigns without a map.
 QStringList demoCampaignBackgrounds();
 // Music: the rows of the music table, then the names the mod adds (table keys 49 onwards).
@@ -50,6 +53,9 @@ QStringList demoModVideoNames();
 QStringList demoVideoPictures();
 
 // The campaign map script of a "campmap" record.
-QByteArray campaignMapScript(const DemoCampaignMap &map);
-// Every record of tarq.dat, in file order.
-QVector<DemoModRecord> demoModRecords();
+QByteArray campaignMapScript(const DemoCampaignMap &map, DemoLanguage language);
+// Every record of tarq.dat, in file order, its texts in the language's code page.
+QVector<DemoModRecord> demoModRecords(DemoLanguage language);
+
+// The name of an upgraded building or dwelling, made from the plain one.
+extern const Wording upgradedBuildingName;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "wording.h"
+
 #include <QString>
 
 struct DemoOptions {
-    QString language = QStringLiteral("en"); // "en" or "ru"
-    bool fullSize = false;                   // pad the archives to the size of a real game's
-    bool music = true;                       // encode the MP3 files (needs the lame encoder)
+    DemoLanguage language = DemoLanguage::English;
+    bool fullSize = false; // pad the archives to the size of a real game's
+    bool music = true;     // encode the MP3 files (needs the lame encoder)
 };
 
 // Each writer returns false and sets error when it cannot write its files.

@@ -37,13 +37,15 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     DemoOptions options;
-    options.language = parser.value(language);
-    options.fullSize = parser.isSet(fullSize);
-    options.music = !parser.isSet(noMusic);
-    if (options.language != QLatin1String("en") && options.language != QLatin1String("ru")) {
-        std::fprintf(stderr, "tarq-demo-game: unknown language %s\n", qPrintable(options.language));
+    const QString languageName = parser.value(language);
+    if (languageName != QLatin1String("en") && languageName != QLatin1String("ru")) {
+        std::fprintf(stderr, "tarq-demo-game: unknown language %s\n", qPrintable(languageName));
         return 2;
     }
+    options.language =
+        languageName == QLatin1String("ru") ? DemoLanguage::Russian : DemoLanguage::English;
+    options.fullSize = parser.isSet(fullSize);
+    options.music = !parser.isSet(noMusic);
     QString error;
     const QString outDir = parser.positionalArguments().first();
     const bool written = parser.isSet(looseEntries) ? writeLooseEntries(outDir, options, &error)

@@ -9,6 +9,10 @@
 
 namespace {
 
+QByteArray text(const Wording &wording, DemoLanguage language) {
+    return encodeDemoText(wording.in(language), language);
+}
+
 DemoMapPlayer human(uint8_t townType, bool generateHero, QList<DemoMapHero> heroes = {}) {
     DemoMapPlayer player;
     player.human = true;
@@ -89,18 +93,21 @@ QByteArray u32Bytes(uint32_t value) {
     return out.data();
 }
 
-DemoMap greywaterFens() {
+DemoMap greywaterFens(DemoLanguage language) {
     DemoMap map;
     map.fileName = QStringLiteral("GreywaterFens.y6m");
     map.format = 28;
     map.size = 72;
-    map.name = "Greywater Fens";
-    map.description = "Mist lies heavy on the fens. Drive the marsh lords from Greywater before "
-                      "the autumn floods cut the causeways.";
+    map.name = text({"Greywater Fens", "Сероводные топи"}, language);
+    map.description = text({"Mist lies heavy on the fens. Drive the marsh lords from Greywater "
+                            "before the autumn floods cut the causeways.",
+                            "Над топями лежит густой туман. Изгоните болотных владык из Сероводья, "
+                            "пока осенние паводки не отрезали гати."},
+                           language);
     map.levelLimit = 20;
-    map.players[0] = human(0, true, {{0, ""}, {5, "Sir Aldric"}});
+    map.players[0] = human(0, true, {{0, ""}, {5, text({"Sir Aldric", "Сэр Алдрик"}, language)}});
     map.players[1] = human(1, false, {{17, ""}});
-    map.players[2] = computer(2, {{33, "Mirela the Grey"}});
+    map.players[2] = computer(2, {{33, text({"Mirela the Grey", "Мирела Серая"}, language)}});
     map.players[3] = townless(false, {{50, ""}});
     map.victoryCondition = victory(3, position(20, 30, 0) + bytesOf({uint8_t(2), uint8_t(3)}));
     map.lossCondition = loss(2, u16Bytes(90));
@@ -108,37 +115,41 @@ DemoMap greywaterFens() {
     const uint8_t teams[8] = {0, 0, 1, 1, 0, 0, 0, 0};
     std::copy(teams, teams + 8, map.teams);
     map.placeholderHeroes = bytesOf({uint8_t(2), uint8_t(7)});
-    map.customHeroes = {{5, 5, "Sir Aldric", 0x01}};
+    map.customHeroes = {{5, 5, text({"Sir Aldric", "Сэр Алдрик"}, language), 0x01}};
     placeTowns(map);
     return map;
 }
 
-DemoMap hollowmereCrossing() {
+DemoMap hollowmereCrossing(DemoLanguage language) {
     DemoMap map;
     map.fileName = QStringLiteral("HollowmereCrossing.y6m");
     map.compressed = false;
     map.format = 21;
     map.size = 36;
-    map.name = "Hollowmere Crossing";
-    map.description = "Hold the old ford at Hollowmere for three months.";
+    map.name = text({"Hollowmere Crossing", "Переправа у Пустоозерья"}, language);
+    map.description = text({"Hold the old ford at Hollowmere for three months.",
+                            "Удерживайте старый брод у Пустоозерья три месяца."},
+                           language);
     map.difficulty = 2;
     map.levelLimit = 12;
     map.players[0] = human(3, true, {{48, ""}});
     map.players[1] = human(4, false);
-    map.players[5] = computer(5, {{80, "Vorn Ashgrip"}});
+    map.players[5] = computer(5, {{80, text({"Vorn Ashgrip", "Ворн Пеплорук"}, language)}});
     map.victoryCondition = victory(0, u16Bytes(128));
     map.lossCondition = loss(0, position(10, 12, 0));
     placeTowns(map);
     return map;
 }
 
-DemoMap oldBorder() {
+DemoMap oldBorder(DemoLanguage language) {
     DemoMap map;
     map.fileName = QStringLiteral("OldBorder.y6m");
     map.format = 14;
     map.size = 36;
-    map.name = "The Old Border";
-    map.description = "A map from the first war, when the border forts still stood.";
+    map.name = text({"The Old Border", "Старая граница"}, language);
+    map.description = text({"A map from the first war, when the border forts still stood.",
+                            "Карта времён первой войны, когда пограничные форты ещё стояли."},
+                           language);
     map.difficulty = 0;
     map.players[0] = human(0, false);
     map.players[0].extraByte = 0x01; // the allowed towns of this format, one byte
@@ -150,23 +161,28 @@ DemoMap oldBorder() {
     return map;
 }
 
-DemoMap brannockHills() {
+DemoMap brannockHills(DemoLanguage language) {
     DemoMap map;
     map.fileName = QStringLiteral("BrannockHills.y6m");
     map.format = 30;
     map.size = 108;
     map.twoLevels = true;
-    map.name = "Brannock Hills";
-    map.description = "The hill clans have found the old mines under Brannock. Reach the deep "
-                      "halls before the warlocks do.";
+    map.name = text({"Brannock Hills", "Холмы Браннока"}, language);
+    map.description = text({"The hill clans have found the old mines under Brannock. Reach the "
+                            "deep halls before the warlocks do.",
+                            "Горные кланы нашли старые шахты под Бранноком. Доберитесь до "
+                            "глубинных чертогов раньше чернокнижников."},
+                           language);
     map.difficulty = 3;
     map.players[0] = human(6, true, {{96, ""}});
-    map.players[1] = human(7, true, {{112, "Kara Windborne"}, {113, ""}});
+    map.players[1] = human(
+        7, true, {{112, text({"Kara Windborne", "Кара Ветророждённая"}, language)}, {113, ""}});
     map.players[2] = townless(false, {{64, ""}});
     map.players[2].mainTown = 2; // a town byte the game writes for a town it does not place
     map.victoryCondition = victory(12, u32Bytes(120));
     map.lossCondition = loss(1, position(50, 50, 1));
-    map.customHeroes = {{96, 96, "Old Brannock", 0x03}, {140, 140, "The Hermit", 0x01}};
+    map.customHeroes = {{96, 96, text({"Old Brannock", "Старый Браннок"}, language), 0x03},
+                        {140, 140, text({"The Hermit", "Отшельник"}, language), 0x01}};
     QList<int> allowed;
     for (int hero = 0; hero < 160; ++hero)
         if (hero != 140) // only as a custom hero
@@ -177,23 +193,26 @@ DemoMap brannockHills() {
 }
 
 // The mod's own format with every town type 0 to 7 and a hero list per player.
-DemoMap tarqCrossing() {
+DemoMap tarqCrossing(DemoLanguage language) {
     DemoMap map;
     map.fileName = QStringLiteral("TarqCrossing.y6m");
     map.format = 32;
     map.subversion = 8;
     map.size = 72;
-    map.name = "Tarq Crossing";
-    map.description = "Eight lords meet where the old roads cross. Only one will leave with the "
-                      "crown of the Marches.";
+    map.name = text({"Tarq Crossing", "Тарков перекрёсток"}, language);
+    map.description = text({"Eight lords meet where the old roads cross. Only one will leave "
+                            "with the crown of the Marches.",
+                            "Восемь владык сходятся там, где пересекаются старые дороги. Лишь "
+                            "один уйдёт с короной Марок."},
+                           language);
     map.difficulty = 2;
     map.levelLimit = 30;
-    map.players[0] = human(0, true, {{1, ""}, {2, "Lady Wren"}});
-    map.players[1] = human(1, false, {{18, "Bram Oakhand"}});
+    map.players[0] = human(0, true, {{1, ""}, {2, text({"Lady Wren", "Леди Рен"}, language)}});
+    map.players[1] = human(1, false, {{18, text({"Bram Oakhand", "Брам Дубовая Рука"}, language)}});
     map.players[2] = human(2, true);
     map.players[3] = human(3, false);
     map.players[4] = computer(4, {{70, ""}});
-    map.players[5] = computer(5, {{85, "Sulla"}});
+    map.players[5] = computer(5, {{85, text({"Sulla", "Сулла"}, language)}});
     map.players[6] = computer(6);
     map.players[6].generateHero = false;
     map.players[7] = computer(7, {{120, ""}, {121, ""}});
@@ -208,21 +227,24 @@ DemoMap tarqCrossing() {
             allowed.append(hero);
     map.allowedHeroes = allowed;
     map.placeholderHeroes = bytesOf({uint8_t(1), uint8_t(4), uint8_t(9)});
-    map.customHeroes = {{160, 160, "Tarq the Founder", 0x07}, {161, 161, "Iselde", 0xff}};
+    map.customHeroes = {{160, 160, text({"Tarq the Founder", "Тарк Основатель"}, language), 0x07},
+                        {161, 161, text({"Iselde", "Изельда"}, language), 0xff}};
     placeTowns(map);
     return map;
 }
 
 // The remaining town types, 8 to 10 and random, in the first mod subversion.
-DemoMap kestrelCoast() {
+DemoMap kestrelCoast(DemoLanguage language) {
     DemoMap map;
     map.fileName = QStringLiteral("KestrelCoast.y6m");
     map.format = 32;
     map.subversion = 0;
     map.size = 72;
-    map.name = "Kestrel Coast";
-    map.description = "Sea raiders land along the Kestrel Coast every spring.";
-    map.players[0] = human(8, true, {{130, "Captain Ysolde"}});
+    map.name = text({"Kestrel Coast", "Берег Пустельги"}, language);
+    map.description = text({"Sea raiders land along the Kestrel Coast every spring.",
+                            "Каждую весну морские разбойники высаживаются на Берегу Пустельги."},
+                           language);
+    map.players[0] = human(8, true, {{130, text({"Captain Ysolde", "Капитан Изольда"}, language)}});
     map.players[1] = human(9, true);
     map.players[2] = computer(10, {{150, ""}});
     map.players[3] = human(255, false, {{3, ""}});
@@ -232,28 +254,32 @@ DemoMap kestrelCoast() {
     return map;
 }
 
-DemoMap ashenReach() {
+DemoMap ashenReach(DemoLanguage language) {
     DemoMap map;
     map.fileName = QStringLiteral("AshenReach.y6m");
     map.format = 32;
     map.subversion = 8;
     map.size = 108;
-    map.name = "The Ashen Reach";
-    map.description = "Where the fire mountains burned the forests, the ash lords build their "
-                      "towers. Break their hold before the next eruption.";
+    map.name = text({"The Ashen Reach", "Пепельный край"}, language);
+    map.description = text({"Where the fire mountains burned the forests, the ash lords build "
+                            "their towers. Break their hold before the next eruption.",
+                            "Там, где огненные горы выжгли леса, пепельные лорды возводят свои "
+                            "башни. Сломите их власть до следующего извержения."},
+                           language);
     map.difficulty = 4;
     map.levelLimit = 25;
-    map.players[0] = human(9, true, {{140, ""}, {141, "Ember"}, {142, ""}});
-    map.players[1] = human(10, true, {{150, "Warden Hale"}});
+    map.players[0] =
+        human(9, true, {{140, ""}, {141, text({"Ember", "Уголёк"}, language)}, {142, ""}});
+    map.players[1] = human(10, true, {{150, text({"Warden Hale", "Страж Хейл"}, language)}});
     map.players[2] = computer(3, {{52, ""}});
-    map.players[3] = computer(2, {{36, "Ashlord Veyne"}});
-    map.players[4] = townless(true, {{9, "Scout Pim"}});
+    map.players[3] = computer(2, {{36, text({"Ashlord Veyne", "Пепельный лорд Вейн"}, language)}});
+    map.players[4] = townless(true, {{9, text({"Scout Pim", "Разведчик Пим"}, language)}});
     map.victoryCondition = victory(5, position(54, 54, 0));
     map.lossCondition = loss(255, QByteArray());
     map.teamCount = 2;
     const uint8_t teams[8] = {0, 0, 1, 1, 0, 1, 1, 1};
     std::copy(teams, teams + 8, map.teams);
-    map.customHeroes = {{141, 141, "Ember", 0x01}};
+    map.customHeroes = {{141, 141, text({"Ember", "Уголёк"}, language), 0x01}};
     placeTowns(map);
     return map;
 }
@@ -277,9 +303,11 @@ DemoMap modSubversion(const QString &fileName, uint32_t subversion, bool compres
 }
 
 DemoMap versioned(const QString &fileName, uint32_t minor, uint32_t patch, bool forbid,
-                  const QByteArray &name, int expectedImport) {
-    DemoMap map =
-        modSubversion(fileName, 8, true, name, "Saved by another version of the mod's map editor.");
+                  const QByteArray &name, int expectedImport, DemoLanguage language) {
+    DemoMap map = modSubversion(fileName, 8, true, name,
+                                text({"Saved by another version of the mod's map editor.",
+                                      "Сохранено другой версией редактора карт модификации."},
+                                     language));
     map.versionMinor = minor;
     map.versionPatch = patch;
     map.forbidNewer = forbid;
@@ -287,40 +315,51 @@ DemoMap versioned(const QString &fileName, uint32_t minor, uint32_t patch, bool 
     return map;
 }
 
-DemoMap emptyWastes() {
+DemoMap emptyWastes(DemoLanguage language) {
     DemoMap map;
     map.fileName = QStringLiteral("EmptyWastes.y6m");
     map.format = 28;
     map.hasPlayers = false;
-    map.name = "The Empty Wastes";
-    map.description = "Nobody lives here.";
+    map.name = text({"The Empty Wastes", "Пустые земли"}, language);
+    map.description = text({"Nobody lives here.", "Здесь никто не живёт."}, language);
     map.expectedImport = -1;
     return map;
 }
 
 } // namespace
 
-QVector<DemoMap> demoMaps() {
+QVector<DemoMap> demoMaps(DemoLanguage language) {
+    const auto say = [language](const char *english, const char *russian) {
+        return text({english, russian}, language);
+    };
     return {
-        greywaterFens(),
-        hollowmereCrossing(),
-        oldBorder(),
-        brannockHills(),
-        tarqCrossing(),
-        kestrelCoast(),
-        ashenReach(),
-        modSubversion(QStringLiteral("Saltmarrow.y6m"), 1, false, "Saltmarrow",
-                      "Salt pans and smugglers."),
-        modSubversion(QStringLiteral("GullRock.y6m"), 2, true, "Gull Rock",
-                      "A lighthouse, a garrison and too many gulls."),
-        modSubversion(QStringLiteral("Thornholm.y6m"), 4, true, "Thornholm",
-                      "The briar keep has not opened its gates in forty years."),
-        modSubversion(QStringLiteral("WreckersBay.y6m"), 7, false, "Wreckers' Bay",
-                      "False lights burn on the cliffs at night."),
-        versioned(QStringLiteral("OldMarches.y6m"), 7, 2, false, "The Old Marches", 1),
-        versioned(QStringLiteral("SealedVault.y6m"), 7, 2, true, "The Sealed Vault", -3),
-        versioned(QStringLiteral("LockedKeep.y6m"), 7, 3, true, "The Locked Keep", 1),
-        versioned(QStringLiteral("FutureFrontier.y6m"), 7, 4, false, "The Future Frontier", -2),
-        emptyWastes(),
+        greywaterFens(language),
+        hollowmereCrossing(language),
+        oldBorder(language),
+        brannockHills(language),
+        tarqCrossing(language),
+        kestrelCoast(language),
+        ashenReach(language),
+        modSubversion(QStringLiteral("Saltmarrow.y6m"), 1, false, say("Saltmarrow", "Солемор"),
+                      say("Salt pans and smugglers.", "Соляные промыслы и контрабандисты.")),
+        modSubversion(QStringLiteral("GullRock.y6m"), 2, true, say("Gull Rock", "Чаячья скала"),
+                      say("A lighthouse, a garrison and too many gulls.",
+                          "Маяк, гарнизон и слишком много чаек.")),
+        modSubversion(QStringLiteral("Thornholm.y6m"), 4, true, say("Thornholm", "Тернхольм"),
+                      say("The briar keep has not opened its gates in forty years.",
+                          "Терновая крепость не открывала ворот сорок лет.")),
+        modSubversion(QStringLiteral("WreckersBay.y6m"), 7, false,
+                      say("Wreckers' Bay", "Бухта грабителей"),
+                      say("False lights burn on the cliffs at night.",
+                          "По ночам на утёсах горят ложные огни.")),
+        versioned(QStringLiteral("OldMarches.y6m"), 7, 2, false,
+                  say("The Old Marches", "Старые Марки"), 1, language),
+        versioned(QStringLiteral("SealedVault.y6m"), 7, 2, true,
+                  say("The Sealed Vault", "Запечатанное хранилище"), -3, language),
+        versioned(QStringLiteral("LockedKeep.y6m"), 7, 3, true,
+                  say("The Locked Keep", "Запертая крепость"), 1, language),
+        versioned(QStringLiteral("FutureFrontier.y6m"), 7, 4, false,
+                  say("The Future Frontier", "Будущий рубеж"), -2, language),
+        emptyWastes(language),
     };
 }

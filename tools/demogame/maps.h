@@ -71,12 +71,13 @@ struct DemoMap {
     int expectedImport = 1;
 };
 
-// Every sample map of the demo game.
-QVector<DemoMap> demoMaps();
+// Every sample map of the demo game, its texts in the language's code page.
+QVector<DemoMap> demoMaps(DemoLanguage language);
+// The sample maps' file names, the same in every language.
 QStringList demoMapFileNames();
 // The file of a sample map as written into Maps/ (gzip-compressed or plain); empty for a name
 // that is not a sample map. Campaign writers embed these bytes.
-QByteArray demoMapFile(const QString &fileName);
+QByteArray demoMapFile(const QString &fileName, DemoLanguage language);
 // The uncompressed map of a sample map.
 QByteArray demoMapBytes(const DemoMap &map);
 

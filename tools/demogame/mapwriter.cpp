@@ -195,20 +195,20 @@ QByteArray demoMapBytes(const DemoMap &map) {
 
 QStringList demoMapFileNames() {
     QStringList names;
-    for (const DemoMap &map : demoMaps())
+    for (const DemoMap &map : demoMaps(DemoLanguage::English))
         names.append(map.fileName);
     return names;
 }
 
-QByteArray demoMapFile(const QString &fileName) {
-    for (const DemoMap &map : demoMaps())
+QByteArray demoMapFile(const QString &fileName, DemoLanguage language) {
+    for (const DemoMap &map : demoMaps(language))
         if (map.fileName == fileName)
             return map.compressed ? gzipped(demoMapBytes(map)) : demoMapBytes(map);
     return QByteArray();
 }
 
-bool writeDemoMaps(const QString &gameDir, const DemoOptions &, QString *error) {
-    for (const DemoMap &map : demoMaps()) {
+bool writeDemoMaps(const QString &gameDir, const DemoOptions &options, QString *error) {
+    for (const DemoMap &map : demoMaps(options.language)) {
         const QByteArray bytes = map.compressed ? gzipped(demoMapBytes(map)) : demoMapBytes(map);
         if (bytes.isEmpty()) {
             *error = QStringLiteral("cannot compress %1").arg(map.fileName);

@@ -54,12 +54,12 @@ SceneRecipe videoRecipe(int index) {
 
 } // namespace
 
-QVector<DemoArchiveEntry> demoPictureEntries(const DemoOptions &) {
+QVector<DemoArchiveEntry> demoPictureEntries(const DemoOptions &options) {
     QVector<DemoArchiveEntry> entries;
     const QImage dash = dashPattern();
     entries.append({bitmapArchive, QStringLiteral("cmpdash.pcx"), encodeGreyMask(dash), true});
 
-    for (const DemoCampaignMap &map : demoCampaignMaps()) {
+    for (const DemoCampaignMap &map : demoCampaignMaps(options.language)) {
         const DemoTerrain &terrain = demoTerrain(map.id);
         const QImage background = paintCampaignMap(terrain);
         // Backgrounds in both true-colour layouts, stored plain (some video pictures are packed).

@@ -1,7 +1,7 @@
 #include "demogame.h"
 
 bool writeSettingsFile(const QString &gameDir, const DemoOptions &options, QString *error) {
-    const QByteArray language = options.language == QLatin1String("ru") ? "1" : "0";
+    const QByteArray language = options.language == DemoLanguage::Russian ? "1" : "0";
     const QByteArray text = "[Global Settings]\r\n\r\n"
                             "Language=" +
                             language +

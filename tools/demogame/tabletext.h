@@ -4,14 +4,12 @@
 // line feed, encoded in the game's 8-bit code page.
 
 #include "archives.h"
+#include "wording.h"
 
 #include <QStringList>
-#include <QTextCodec>
 
-// The demo game's tables are written for the Western code page.
-inline QByteArray encodeTable(const QStringList &lines) {
-    QTextCodec *codec = QTextCodec::codecForName("Windows-1252");
-    return codec->fromUnicode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+inline QByteArray encodeTable(const QStringList &lines, DemoLanguage language) {
+    return encodeDemoText(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), language);
 }
 
 inline QString cells(const QStringList &values) {
@@ -19,18 +17,19 @@ inline QString cells(const QStringList &values) {
 }
 
 inline DemoArchiveEntry tableEntry(const QString &archive, const QString &name,
-                                   const QStringList &lines, bool packed = false) {
+                                   const QStringList &lines, DemoLanguage language,
+                                   bool packed = false) {
     DemoArchiveEntry entry;
     entry.archive = archive;
     entry.name = name;
-    entry.bytes = encodeTable(lines);
+    entry.bytes = encodeTable(lines, language);
     entry.packed = packed;
     return entry;
 }
 
 // The game's own tables (creatures, artifacts, heroes, skills, spells, buildings, ...).
-QVector<DemoArchiveEntry> demoGameTables();
+QVector<DemoArchiveEntry> demoGameTables(DemoLanguage language);
 // The building tables of the game.
-QVector<DemoArchiveEntry> demoTownTables();
+QVector<DemoArchiveEntry> demoTownTables(DemoLanguage language);
 // The tables of the mod and its editor (music, videos, editor texts, command hints, ...).
-QVector<DemoArchiveEntry> demoModTables();
+QVector<DemoArchiveEntry> demoModTables(DemoLanguage language);

@@ -2,8 +2,8 @@
 #include "demodescription.h"
 #include "demogame.h"
 
-bool writeTarqDat(const QString &gameDir, const DemoOptions &, QString *error) {
-    const QVector<DemoModRecord> records = demoModRecords();
+bool writeTarqDat(const QString &gameDir, const DemoOptions &options, QString *error) {
+    const QVector<DemoModRecord> records = demoModRecords(options.language);
     ByteWriter out;
     out.raw("HDAT");
     out.i32(1); // format
