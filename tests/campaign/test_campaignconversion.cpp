@@ -53,15 +53,10 @@ QStringList prerequisites(const CmpCampaign &campaign) {
 
 Q_DECLARE_METATYPE(QList<CmpScenario>)
 
-class TestCampaignConversion : public QObject {
+class TestCampaignConversion : public QObject, protected SampleCampaigns {
     Q_OBJECT
 
 private:
-    QTemporaryDir demo;
-    QTemporaryDir scratch;
-    QString mapsFolder;
-    GameCatalogue catalogue;
-
     // A campaign of the given type whose scenarios come from `build`.
     CmpCampaign campaign(bool withMap, const QList<CmpScenario> &scenarios) {
         CmpCampaign result;
@@ -74,9 +69,7 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(demo.isValid() && scratch.isValid());
-        mapsFolder = sampleCampaignFolder(demo);
-        catalogue = demoGameCatalogue(demo.path());
+        setUpSamples();
         catalogue.campaignMaps[24].regionCount = 6;
         catalogue.campaignMaps[2].regionCount = 2;
         catalogue.campaignMaps[8].regionCount = 8;

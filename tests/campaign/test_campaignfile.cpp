@@ -14,23 +14,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
-class TestCampaignFile : public QObject {
+class TestCampaignFile : public QObject, protected SampleCampaigns {
     Q_OBJECT
 
 private:
-    QTemporaryDir demo;
-    QTemporaryDir scratch;
-    QString mapsFolder;
-    GameCatalogue catalogue;
-
     QString scratchPath(const QString &name) const { return scratch.filePath(name); }
-
-    CmpCampaign loaded(const QString &path) {
-        CmpCampaign campaign;
-        if (!CampaignFile::load(path, campaign, catalogue))
-            qWarning("cannot load %s", qPrintable(path));
-        return campaign;
-    }
 
     // Loads the file and saves it again; the saved bytes.
     QByteArray resaved(const QString &path) {
@@ -53,9 +41,7 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(demo.isValid() && scratch.isValid());
-        mapsFolder = sampleCampaignFolder(demo);
-        catalogue = demoGameCatalogue(demo.path());
+        setUpSamples();
         QVERIFY(sampleCampaignFiles(mapsFolder).size() >= 8);
     }
 

@@ -59,14 +59,10 @@ constexpr int nameLengthAt = 31;
 
 } // namespace
 
-class TestCampaignFileRefusals : public QObject {
+class TestCampaignFileRefusals : public QObject, protected SampleCampaigns {
     Q_OBJECT
 
 private:
-    QTemporaryDir demo;
-    QTemporaryDir scratch;
-    QString mapsFolder;
-    GameCatalogue catalogue;
     CampaignFileParts marches;
     CampaignFileParts chain;
     int joined = 0;
@@ -87,9 +83,7 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(demo.isValid() && scratch.isValid());
-        mapsFolder = sampleCampaignFolder(demo);
-        catalogue = demoGameCatalogue(demo.path());
+        setUpSamples();
         marches = splitCampaignFile(readWholeFile(mapsFolder + "/Marches.y6c"));
         chain = splitCampaignFile(readWholeFile(mapsFolder + "/Chain.y6c"));
         QVERIFY(marches.content.size() > 100 && marches.maps.size() > 100);

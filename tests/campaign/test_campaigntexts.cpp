@@ -10,22 +10,10 @@
 #include "campaign/cmpcampaign.h"
 #include "campaign/optiontexts.h"
 
-class TestCampaignTexts : public QObject {
+class TestCampaignTexts : public QObject, protected SampleCampaigns {
     Q_OBJECT
 
 private:
-    QTemporaryDir demo;
-    QTemporaryDir scratch;
-    QString mapsFolder;
-    GameCatalogue catalogue;
-
-    CmpCampaign loaded(const QString &name) {
-        CmpCampaign campaign;
-        if (!CampaignFile::load(mapsFolder + QLatin1Char('/') + name, campaign, catalogue))
-            qWarning("cannot load %s", qPrintable(name));
-        return campaign;
-    }
-
     QByteArray exported(const CmpCampaign &campaign) {
         return exportCampaignTexts(campaign, catalogue);
     }
@@ -51,11 +39,7 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(demo.isValid() && scratch.isValid());
-        mapsFolder = sampleCampaignFolder(demo);
-        catalogue = demoGameCatalogue(demo.path());
-    }
+    void initTestCase() { setUpSamples(); }
 
     void escapingTurnsLineBreaksIntoTabs() {
         QCOMPARE(escapeLineBreaks(QStringLiteral("a\nb\r\nc\t")), QStringLiteral("a\tb\r\tc\t"));

@@ -4,6 +4,8 @@
 // them, and the two parts of a campaign file taken apart and put together again with zlib's
 // own routines, so that the tests do not lean on the code they test.
 
+#include "campaign/campaignfile.h"
+#include "campaign/cmpcampaign.h"
 #include "demogamefixture.h"
 #include "filebytes.h"
 #include "gamedata/gamecatalogue.h"
@@ -15,6 +17,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
 
@@ -42,6 +46,33 @@ inline QString sampleCampaignFolder(QTemporaryDir &folder) {
     setTextCodec(QTextCodec::codecForName("Windows-1252"));
     return folder.path() + QStringLiteral("/Maps");
 }
+
+// The demo game's sample campaigns, the catalogue that fits them and a scratch folder, for the
+// campaign file tests to inherit after QObject.
+class SampleCampaigns {
+protected:
+    QTemporaryDir demo;
+    QTemporaryDir scratch;
+    QString mapsFolder;
+    GameCatalogue catalogue;
+
+    // Writes the demo game; called from initTestCase.
+    void setUpSamples() {
+        QVERIFY(demo.isValid() && scratch.isValid());
+        mapsFolder = sampleCampaignFolder(demo);
+        catalogue = demoGameCatalogue(demo.path());
+    }
+
+    // The campaign in file: a path, or the name of a sample campaign.
+    CmpCampaign loaded(const QString &file) {
+        const QString path =
+            QFileInfo(file).isAbsolute() ? file : mapsFolder + QLatin1Char('/') + file;
+        CmpCampaign campaign;
+        if (!CampaignFile::load(path, campaign, catalogue))
+            qWarning("cannot load %s", qPrintable(path));
+        return campaign;
+    }
+};
 
 inline QStringList sampleCampaignFiles(const QString &mapsFolder) {
     QStringList files;
