@@ -244,26 +244,21 @@ private slots:
         QVERIFY(add->isEnabled());
     }
 
-    void storedRowsAreShown() {
+    // Stored rows are shown as they are; the right button neither selects a row nor opens the
+    // editor on it.
+    void storedRowsAndTheRightButton() {
         CmpCampaign campaign = crossoverCampaign();
         campaign.scenarios[3].startOptions = makeStartOptions(HeroCrossoverSet{{{0, 0}, {2, 2}}});
         HeroCrossover page;
         page.load(&campaign, &campaign.scenarios[3], 24);
-        QCOMPARE(page.table()->rowCount(), 2);
+        QTableWidget *table = page.table();
+        QCOMPARE(table->rowCount(), 2);
         QVERIFY(!page.findChild<QPushButton *>("addButton")->isEnabled());
         QVERIFY(!page.findChild<QPushButton *>("editButton")->isEnabled());
-        QVERIFY(!(page.table()->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QVERIFY(!(table->item(0, 0)->flags() & Qt::ItemIsEditable));
         QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{0, 0}, {2, 2}}));
-    }
 
-    // The right button neither selects a row nor opens the editor on it.
-    void rightButtonIsIgnored() {
-        CmpCampaign campaign = crossoverCampaign();
-        campaign.scenarios[3].startOptions = makeStartOptions(HeroCrossoverSet{{{0, 0}, {2, 2}}});
-        HeroCrossover page;
-        page.load(&campaign, &campaign.scenarios[3], 24);
         page.show();
-        QTableWidget *table = page.table();
         const QPoint second = table->visualRect(table->model()->index(1, 0)).center();
         QTest::mouseClick(table->viewport(), Qt::RightButton, {}, second);
         QTest::mouseDClick(table->viewport(), Qt::RightButton, {}, second);
