@@ -4,6 +4,7 @@
 #include "campaign/mapheaderreader.h"
 #include "campaign/mapimport.h"
 #include "demogamefixture.h"
+#include "filebytes.h"
 #include "gamedata/textcodec.h"
 
 #include <QDir>
@@ -168,9 +169,9 @@ private slots:
         QFETCH(int, size);
         QFETCH(QString, name);
         QFETCH(QString, version);
-        QFile stored(gameDir.filePath(QStringLiteral("Maps/") + file));
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        QCOMPARE(stored.read(2) == QByteArray("\x1f\x8b"), gzipped);
+        QCOMPARE(
+            readWholeFile(gameDir.filePath(QStringLiteral("Maps/") + file)).startsWith("\x1f\x8b"),
+            gzipped);
         const QByteArray map = gameMap(gameDir.path(), file);
         QVERIFY(!map.isEmpty());
 
@@ -531,30 +532,26 @@ private slots:
 
     void importOfNothing() {
         QTemporaryDir dir;
+        writeWholeFile(dir.filePath(QStringLiteral("empty.y6m")), QByteArray());
         QFile empty(dir.filePath(QStringLiteral("empty.y6m")));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-        empty.close();
         QVERIFY(empty.open(QIODevice::ReadOnly));
         CmpScenario scenario;
         QCOMPARE(importMap(scenario, empty), 0);
         QVERIFY(!scenario.hasMap());
 
+        writeWholeFile(dir.filePath(QStringLiteral("damaged.y6m")),
+                       QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xff\xff\xff\xff", 14));
         QFile damaged(dir.filePath(QStringLiteral("damaged.y6m")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xff\xff\xff\xff", 14));
-        damaged.close();
         QVERIFY(damaged.open(QIODevice::ReadOnly));
         QCOMPARE(importMap(scenario, damaged), 0);
         QVERIFY(!scenario.hasMap() && scenario.mapData.isEmpty());
 
         // A compressed map cut short still has its header: it is imported as it is stored.
-        QFile whole(gameDir.filePath(QStringLiteral("Maps/TarqCrossing.y6m")));
-        QVERIFY(whole.open(QIODevice::ReadOnly));
-        const QByteArray half = whole.readAll().left(int(whole.size() / 2));
+        const QByteArray whole =
+            readWholeFile(gameDir.filePath(QStringLiteral("Maps/TarqCrossing.y6m")));
+        const QByteArray half = whole.left(whole.size() / 2);
+        writeWholeFile(dir.filePath(QStringLiteral("cut.y6m")), half);
         QFile cut(dir.filePath(QStringLiteral("cut.y6m")));
-        QVERIFY(cut.open(QIODevice::WriteOnly));
-        cut.write(half);
-        cut.close();
         QVERIFY(cut.open(QIODevice::ReadOnly));
         QCOMPARE(importMap(scenario, cut), 1);
         QCOMPARE(scenario.mapData, half);

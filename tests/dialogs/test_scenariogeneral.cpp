@@ -288,9 +288,7 @@ private slots:
         QString path = mapsFolder + QLatin1Char('/') + fileName;
         if (!QFile::exists(path)) {
             path = scratch.filePath(fileName);
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(contents);
+            writeWholeFile(path, contents);
         }
         const CmpCampaign campaign = campaignWithMap();
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 1);

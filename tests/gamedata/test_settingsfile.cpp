@@ -1,6 +1,6 @@
+#include "filebytes.h"
 #include "gamedata/settingsfile.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -111,14 +111,10 @@ void TestSettingsFile::writeBackIsByteIdentical() {
                                 "\r\n\r\n\r\n[Campaign Editor]\r\n\r\nPath=C:/Games\r\n\r\n";
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Tarq_settings.ini"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(original);
-    file.close();
+    writeWholeFile(path, original);
     SettingsFile settings(path);
     QVERIFY(settings.save());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), original);
+    QCOMPARE(readWholeFile(path), original);
 }
 
 void TestSettingsFile::missingFileHasNoSections() {

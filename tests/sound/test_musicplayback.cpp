@@ -1,6 +1,7 @@
 // Real playback of the demo game's MP3 files through SDL2_mixer. CTest runs it with
 // SDL_AUDIODRIVER=dummy, which consumes the sound at its real pace without a sound card.
 #include "demogamefixture.h"
+#include "filebytes.h"
 #include "gamedata/gamefolder.h"
 #include "messagerecorder.h"
 #include "sound/musicplayer.h"
@@ -8,7 +9,6 @@
 #define SDL_MAIN_HANDLED
 #include <SDL_mixer.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,10 +40,7 @@ private slots:
         QVERIFY2(makeDemoGame(game.path(), {QStringLiteral("--with-music")}, &error),
                  qPrintable(error));
         setGameFolder(game.path());
-        QFile broken(game.filePath(QStringLiteral("MP3/broken.mp3")));
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write(QByteArray(4096, 'x'));
-        broken.close();
+        writeWholeFile(game.filePath(QStringLiteral("MP3/broken.mp3")), QByteArray(4096, 'x'));
 
         player = std::make_unique<MusicPlayer>();
         player->initMusicPlayer();

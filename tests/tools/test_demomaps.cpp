@@ -1,7 +1,7 @@
 #include "demogamefixture.h"
+#include "filebytes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,11 +22,9 @@ private slots:
         QVERIFY(maps.size() >= 15);
         int compressed = 0;
         for (const QString &name : maps) {
-            QFile a(first.filePath(QStringLiteral("Maps/") + name));
-            QFile b(second.filePath(QStringLiteral("Maps/") + name));
-            QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-            const QByteArray bytes = a.readAll();
-            QVERIFY2(bytes == b.readAll(), qPrintable(name));
+            const QByteArray bytes = readWholeFile(first.filePath(QStringLiteral("Maps/") + name));
+            QVERIFY2(bytes == readWholeFile(second.filePath(QStringLiteral("Maps/") + name)),
+                     qPrintable(name));
             QVERIFY2(bytes.size() > 1000, qPrintable(name));
             if (bytes.startsWith("\x1f\x8b"))
                 ++compressed;
