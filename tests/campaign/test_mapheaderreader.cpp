@@ -1,3 +1,4 @@
+#include "bytebuilder.h"
 #include "campaign/cmpscenario.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapheader.h"
@@ -11,40 +12,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextCodec>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
 
-// Builds map headers field by field, little-endian, independently of the reader.
-struct Bytes {
-    QByteArray data;
-    Bytes &u8(int v) {
-        data.append(char(v));
-        return *this;
-    }
-    Bytes &u16(int v) {
-        char b[2];
-        qToLittleEndian(quint16(v), b);
-        data.append(b, 2);
-        return *this;
-    }
-    Bytes &u32(quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        data.append(b, 4);
-        return *this;
-    }
-    Bytes &text(const QByteArray &t) {
-        u32(quint32(t.size()));
-        data.append(t);
-        return *this;
-    }
-    Bytes &raw(const QByteArray &b) {
-        data.append(b);
-        return *this;
-    }
-};
+using Bytes = ByteBuilder;
 
 // A player with a main town of type 4 that generates a hero, a main hero and two placed heroes.
 void writePlayer(Bytes &b, quint32 format, int index) {
@@ -104,7 +76,7 @@ QByteArray buildHeader(quint32 format, quint32 subversion, const QByteArray &vic
         b.u8(1).u8(9).u8(19).text("Custom").u8(0x81);
     b.raw(QByteArray(31, '\x55'));
     b.raw("BODY");
-    return b.data;
+    return b.bytes;
 }
 
 QByteArray gameMap(const QString &gameDir, const QString &name) {
@@ -371,10 +343,10 @@ private slots:
         QTest::addColumn<QByteArray>("map");
         QTest::addColumn<int>("quick");
         QTest::addColumn<QString>("version");
-        QTest::newRow("unknown format") << Bytes().u32(29).u8(1).data << -4 << "9.9.9";
+        QTest::newRow("unknown format") << Bytes().u32(29).u8(1).bytes << -4 << "9.9.9";
         QTest::newRow("empty") << QByteArray() << -4 << "9.9.9";
-        QTest::newRow("subversion 9") << Bytes().u32(32).u32(9).u8(1).data << -4 << "9.9.9";
-        QTest::newRow("subversion all ones") << Bytes().u32(32).u32(~0u).data << -4 << "9.9.9";
+        QTest::newRow("subversion 9") << Bytes().u32(32).u32(9).u8(1).bytes << -4 << "9.9.9";
+        QTest::newRow("subversion all ones") << Bytes().u32(32).u32(~0u).bytes << -4 << "9.9.9";
         QTest::newRow("format 28 keeps the version") << buildHeader(28, 0) << 1 << "9.9.9";
         QTest::newRow("subversion 7 clears it") << buildHeader(32, 7) << 1 << "0.0.0";
         QTest::newRow("1.7.3") << buildHeader(32, 8) << 1 << "1.7.3";
@@ -447,7 +419,7 @@ private slots:
         MapHeader header;
         Bytes name;
         name.u32(28).u8(1).u32(36).u8(0).u32(0xfffffff0u).raw("short");
-        QCOMPARE(readMapHeader(name.data, false, &header), 36);
+        QCOMPARE(readMapHeader(name.bytes, false, &header), 36);
         QVERIFY(header.name.isEmpty());
         QVERIFY(header.description.isEmpty());
 
@@ -455,7 +427,7 @@ private slots:
         heroes.u32(28).u8(1).u32(36).u8(0).text("N").text("D").u8(0).u8(0);
         heroes.u8(1).u8(0).u8(0).u8(0).u16(1).u8(0).u8(0).u8(0).u8(255).u8(0);
         heroes.u32(0xffffffffu).u8(3).text("A").u8(4).u32(0x7fffffffu);
-        QCOMPARE(readMapHeader(heroes.data, false, &header), 36);
+        QCOMPARE(readMapHeader(heroes.bytes, false, &header), 36);
         QCOMPARE(header.name, QStringLiteral("N"));
         QCOMPARE(header.players[0].heroes.size(), 1);
         QCOMPARE(header.players[0].heroes[0].name, QStringLiteral("A"));
@@ -477,7 +449,7 @@ private slots:
 
         Bytes size;
         size.u32(21).u8(1).u32(0xffffffffu);
-        QVERIFY(readMapHeader(size.data, false, &header) > 0);
+        QVERIFY(readMapHeader(size.bytes, false, &header) > 0);
     }
 
     void textsUseTheFileCodec() {
@@ -486,7 +458,7 @@ private slots:
         Bytes map;
         map.u32(28).u8(1).u32(36).u8(0).text("Caf\xe9").text("\x80");
         MapHeader header;
-        QCOMPARE(readMapHeader(map.data, false, &header), 36);
+        QCOMPARE(readMapHeader(map.bytes, false, &header), 36);
         QCOMPARE(header.name, QStringLiteral("Caf\u00e9"));
         QCOMPARE(header.description, QStringLiteral("\u20ac"));
         setTextCodec(before);

@@ -4,13 +4,13 @@
 // that the tests do not lean on the decoders' own understanding of them, and served to the
 // editor through the picture entry fetcher.
 
+#include "bytebuilder.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamepictures.h"
 #include "gamedata/imagecache.h"
 
 #include <QMap>
 #include <QVector>
-#include <QtEndian>
 
 // The colour that marks see-through pixels of a paletted picture.
 constexpr QRgb seeThrough = qRgb(0, 255, 255);
@@ -18,10 +18,11 @@ constexpr QRgb seeThrough = qRgb(0, 255, 255);
 // A paletted picture of width x height pixels, row by row; every distinct colour gets a palette
 // entry (at most 256).
 inline QByteArray palettedPicture(int width, int height, const QVector<QRgb> &pixels) {
-    QByteArray bytes(12, '\0');
-    qToLittleEndian<quint32>(quint32(width * height + 768), bytes.data());
-    qToLittleEndian<quint32>(quint32(width), bytes.data() + 4);
-    qToLittleEndian<quint32>(quint32(height), bytes.data() + 8);
+    QByteArray bytes = ByteBuilder()
+                           .u32(quint32(width * height + 768))
+                           .u32(quint32(width))
+                           .u32(quint32(height))
+                           .bytes;
     QVector<QRgb> palette;
     for (QRgb pixel : pixels) {
         int index = palette.indexOf(qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)));
@@ -47,9 +48,7 @@ inline QByteArray plainPicture(int width, int height, QRgb colour) {
 
 // A true-colour picture of one colour (blue, green, red per pixel).
 inline QByteArray trueColorPicture(int width, int height, QRgb colour) {
-    QByteArray bytes(12, '\0');
-    qToLittleEndian<quint32>(quint32(width), bytes.data() + 4);
-    qToLittleEndian<quint32>(quint32(height), bytes.data() + 8);
+    QByteArray bytes = ByteBuilder().u32(0).u32(quint32(width)).u32(quint32(height)).bytes;
     for (int i = 0; i < width * height; ++i) {
         bytes.append(char(qBlue(colour)));
         bytes.append(char(qGreen(colour)));

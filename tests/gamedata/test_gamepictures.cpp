@@ -1,22 +1,12 @@
+#include "bytebuilder.h"
 #include "gamedata/gamepictures.h"
 
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
 
-void putU32(QByteArray &bytes, quint32 value) {
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 4);
-}
-
 QByteArray header(quint32 width, quint32 height) {
-    QByteArray bytes;
-    putU32(bytes, width * height);
-    putU32(bytes, width);
-    putU32(bytes, height);
-    return bytes;
+    return ByteBuilder().u32(width * height).u32(width).u32(height).bytes;
 }
 
 // A paletted picture with the given indexes and palette entries (others black).
@@ -33,11 +23,7 @@ QByteArray paletted(quint32 width, quint32 height, const QByteArray &indexes,
 }
 
 QByteArray p32fHeader(qint32 width, qint32 height) {
-    QByteArray bytes("P32F");
-    bytes.append(QByteArray(20, '\x77'));
-    putU32(bytes, quint32(width));
-    putU32(bytes, quint32(height));
-    return bytes;
+    return ByteBuilder().raw("P32F").raw(QByteArray(20, '\x77')).i32(width).i32(height).bytes;
 }
 
 QByteArray bgr(int r, int g, int b) {

@@ -1,17 +1,15 @@
+#include "bytebuilder.h"
 #include "gamedata/gamepictures.h"
 #include "gamedata/imagecache.h"
 
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
 
 // A 2 x 1 paletted picture: one red pixel, one cyan (see-through) pixel.
 QByteArray smallPicture() {
-    QByteArray bytes(12, '\0');
-    qToLittleEndian<quint32>(2, bytes.data() + 4);
-    qToLittleEndian<quint32>(1, bytes.data() + 8);
-    bytes += QByteArray("\x00\x01", 2);
+    const QByteArray bytes =
+        ByteBuilder().u32(0).u32(2).u32(1).raw(QByteArray("\x00\x01", 2)).bytes;
     QByteArray palette(768, '\0');
     palette[0] = char(255);
     palette[4] = char(255);
@@ -83,10 +81,8 @@ private slots:
     // Video pictures: true colour, decoded once; a picture no archive holds is told apart from
     // one that decodes to nothing, and is not remembered.
     void trueColorPictureDecodesOnce() {
-        QByteArray blue(12, '\0');
-        qToLittleEndian<quint32>(1, blue.data() + 4);
-        qToLittleEndian<quint32>(1, blue.data() + 8);
-        blue += QByteArray("\xff\x00\x00", 3);
+        const QByteArray blue =
+            ByteBuilder().u32(0).u32(1).u32(1).raw(QByteArray("\xff\x00\x00", 3)).bytes;
         setPictureEntryFetcher([this, blue](const QString &name) -> std::optional<QByteArray> {
             fetched << name;
             if (name == QLatin1String("Blue.pcx"))

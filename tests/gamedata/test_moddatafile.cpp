@@ -1,38 +1,23 @@
+#include "bytebuilder.h"
 #include "gamedata/moddatafile.h"
 #include "gamedata/tstream.h"
 
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
 
 // Builds tarq.dat bytes field by field.
-struct DatBuilder {
-    QByteArray bytes;
-    DatBuilder &i32(int32_t value) {
-        char buffer[4];
-        qToLittleEndian(value, buffer);
-        bytes.append(buffer, 4);
-        return *this;
-    }
-    DatBuilder &u8(uint8_t value) {
-        bytes.append(char(value));
-        return *this;
-    }
-    DatBuilder &str(const QByteArray &text) {
-        i32(text.size());
-        bytes.append(text);
-        return *this;
-    }
+struct DatBuilder : ByteBuilder {
     DatBuilder &header(int32_t count) {
-        bytes.append("HDAT");
-        return i32(1).i32(count);
+        raw("HDAT").i32(1).i32(count);
+        return *this;
     }
     DatBuilder &record(const QByteArray &name, const QList<QByteArray> &strings) {
-        str(name).str(name + "_second").i32(strings.size());
+        text(name).text(name + "_second").i32(strings.size());
         for (const QByteArray &s : strings)
-            str(s);
-        return u8(0).i32(0);
+            text(s);
+        u8(0).i32(0);
+        return *this;
     }
 };
 
@@ -88,9 +73,9 @@ void TestModDataFile::recordLayout() {
     // Seven strings: a hero's name is string 6.
     dat.record("hero200", {"a", "b", "c", "d", "e", "f", "Vadoz"});
     // No strings, a data flag with size 0, then numbers.
-    dat.str("art150").str("").i32(0).u8(1).i32(0).i32(2).i32(-5).i32(9);
+    dat.text("art150").text("").i32(0).u8(1).i32(0).i32(2).i32(-5).i32(9);
     // A data block, negative counts read as none.
-    dat.str("music").str("second").i32(-3).u8(7).i32(3);
+    dat.text("music").text("second").i32(-3).u8(7).i32(3);
     dat.bytes.append("xyz");
     dat.i32(-1);
     const ModRecordList records = readFromMemory(dat.bytes);
@@ -136,11 +121,11 @@ void TestModDataFile::hostileCountsAndLengths_data() {
     QTest::newRow("record count huge") << DatBuilder().header(0x7fffffff).bytes;
     QTest::newRow("name length huge") << DatBuilder().header(1).i32(0x7ffffff0).bytes;
     QTest::newRow("string count huge")
-        << DatBuilder().header(1).str("a").str("b").i32(0x7fffffff).str("x").bytes;
+        << DatBuilder().header(1).text("a").text("b").i32(0x7fffffff).text("x").bytes;
     QTest::newRow("data size huge")
-        << DatBuilder().header(1).str("a").str("b").i32(0).u8(1).i32(0x7fffffff).bytes;
+        << DatBuilder().header(1).text("a").text("b").i32(0).u8(1).i32(0x7fffffff).bytes;
     QTest::newRow("number count huge")
-        << DatBuilder().header(1).str("a").str("b").i32(0).u8(0).i32(0x40000000).i32(1).bytes;
+        << DatBuilder().header(1).text("a").text("b").i32(0).u8(0).i32(0x40000000).i32(1).bytes;
 }
 
 void TestModDataFile::hostileCountsAndLengths() {
