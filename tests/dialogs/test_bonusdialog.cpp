@@ -8,6 +8,7 @@
 #include "campaignfilefixture.h"
 #include "dialogs/bonus/bonusdialog.h"
 #include "dialogs/bonus/bonusitem.h"
+#include "widgetlookup.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -53,22 +54,8 @@ QPushButton *okButton(const BonusDialog &dialog) {
     return dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok);
 }
 
-Values values(const QComboBox *combo) {
-    Values list;
-    for (int i = 0; i < combo->count(); ++i)
-        list.append(combo->itemData(i).toInt());
-    return list;
-}
-
-QStringList texts(const QComboBox *combo) {
-    QStringList list;
-    for (int i = 0; i < combo->count(); ++i)
-        list.append(combo->itemText(i));
-    return list;
-}
-
 bool isSortedByText(const QComboBox *combo) {
-    const QStringList list = texts(combo);
+    const QStringList list = comboTexts(combo);
     return std::is_sorted(list.begin(), list.end());
 }
 
@@ -143,13 +130,13 @@ private slots:
         BonusDialog dialog(nullptr, scenario(map), 24, player, nullptr);
 
         // Every page with a hero offers the same recipients; the random hero never.
-        QCOMPARE(values(box(dialog, SpellBonus, "recipientCombobox")), recipients);
-        QCOMPARE(values(box(dialog, CreatureBonus, "recipientCombobox")), recipients);
-        QCOMPARE(values(box(dialog, ArtifactBonus, "recipientCombobox")), recipients);
-        QCOMPARE(values(box(dialog, ScrollBonus, "recipientCombobox")), recipients);
-        QCOMPARE(values(box(dialog, PrimarySkillBonus, "datatypeBox")), recipients);
-        QCOMPARE(values(box(dialog, SecondarySkillBonus, "recipientCombobox")), recipients);
-        const QStringList recipientTexts = texts(box(dialog, SpellBonus, "recipientCombobox"));
+        QCOMPARE(comboData(box(dialog, SpellBonus, "recipientCombobox")), recipients);
+        QCOMPARE(comboData(box(dialog, CreatureBonus, "recipientCombobox")), recipients);
+        QCOMPARE(comboData(box(dialog, ArtifactBonus, "recipientCombobox")), recipients);
+        QCOMPARE(comboData(box(dialog, ScrollBonus, "recipientCombobox")), recipients);
+        QCOMPARE(comboData(box(dialog, PrimarySkillBonus, "datatypeBox")), recipients);
+        QCOMPARE(comboData(box(dialog, SecondarySkillBonus, "recipientCombobox")), recipients);
+        const QStringList recipientTexts = comboTexts(box(dialog, SpellBonus, "recipientCombobox"));
         QCOMPARE(recipientTexts.first(), QString("Most powerful hero"));
         if (recipients.contains(GeneratedHero))
             QCOMPARE(recipientTexts[1], QString("Generated hero (in town)"));
@@ -160,21 +147,21 @@ private slots:
         const QComboBox *spells = box(dialog, SpellBonus, "item1combobox");
         QVERIFY(isSortedByText(spells));
         QCOMPARE(spells->count(), catalogue.spellNames.size());
-        QCOMPARE(values(box(dialog, ScrollBonus, "item1combobox")), values(spells));
+        QCOMPARE(comboData(box(dialog, ScrollBonus, "item1combobox")), comboData(spells));
         const QComboBox *artifacts = box(dialog, ArtifactBonus, "item1combobox");
         QVERIFY(isSortedByText(artifacts));
         QCOMPARE(artifacts->count(), catalogue.artifactNames.size() - 4);
-        for (int artifact : values(artifacts))
+        for (int artifact : comboData(artifacts))
             QVERIFY(artifact > 3);
-        QCOMPARE(values(box(dialog, CreatureBonus, "creatureCombobox")),
+        QCOMPARE(comboData(box(dialog, CreatureBonus, "creatureCombobox")),
                  Values(catalogue.creatureOrder));
-        QCOMPARE(values(box(dialog, SecondarySkillBonus, "item1combobox")),
+        QCOMPARE(comboData(box(dialog, SecondarySkillBonus, "item1combobox")),
                  catalogue.secondarySkillNames.keys());
-        QCOMPARE(texts(box(dialog, SecondarySkillBonus, "item2combobox")),
+        QCOMPARE(comboTexts(box(dialog, SecondarySkillBonus, "item2combobox")),
                  (QStringList{"Basic", "Advanced", "Expert"}));
         Values resources = catalogue.resourceNames.keys();
         resources << 253 << 254;
-        QCOMPARE(values(box(dialog, ResourceBonus, "datatypeBox")), resources);
+        QCOMPARE(comboData(box(dialog, ResourceBonus, "datatypeBox")), resources);
 
         // Buildings by the town's type, 19 and 20 last for town 10, 20 after 29 for town 9.
         QCOMPARE(typeButton(dialog, BuildingBonus)->isEnabled(), townType >= 0);
@@ -183,7 +170,7 @@ private slots:
                 QVERIFY(typeButton(dialog, type)->isEnabled());
         if (townType < 0)
             return;
-        const Values buildings = values(box(dialog, BuildingBonus, "recipientCombobox"));
+        const Values buildings = comboData(box(dialog, BuildingBonus, "recipientCombobox"));
         Values expected = catalogue.townBuildingNames.value(townType).keys();
         QVERIFY(expected.contains(19) && expected.contains(20) && expected.contains(29));
         if (townType == 10) {

@@ -4,6 +4,7 @@
 #include "dialogs/crossover/herocrossoverdialog.h"
 #include "dialogs/crossover/scenariocrossover.h"
 #include "gamedata/gamecatalogue.h"
+#include "widgetlookup.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,13 +33,6 @@ GameCatalogue smallCatalogue() {
     catalogue.playerColorNames =
         QStringList{"Crimson", "Azure", "Tan", "Jade", "Amber", "Violet", "Teal", "Rose"};
     return catalogue;
-}
-
-QStringList listTexts(const QListWidget *list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts.append(list->item(row)->text());
-    return texts;
 }
 
 QList<int> checkedNumbers(const QListWidget *list) {
@@ -93,13 +87,6 @@ void answerDialog(const std::function<void(HeroCrossoverDialog *)> &answer,
 
 void accept(HeroCrossoverDialog *dialog) {
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-}
-
-QStringList comboTexts(const QComboBox *box) {
-    QStringList texts;
-    for (int i = 0; i < box->count(); ++i)
-        texts.append(box->itemText(i));
-    return texts;
 }
 
 void clickCell(QTableWidget *table, int row) {

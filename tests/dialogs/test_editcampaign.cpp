@@ -21,13 +21,6 @@
 
 namespace {
 
-QList<int> comboData(QComboBox *combo) {
-    QList<int> data;
-    for (int i = 0; i < combo->count(); ++i)
-        data.append(combo->itemData(i, 256).toInt());
-    return data;
-}
-
 void chooseData(QComboBox *combo, int data) {
     const int index = combo->findData(data);
     QVERIFY(index >= 0);

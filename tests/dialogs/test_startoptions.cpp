@@ -81,13 +81,6 @@ QTableWidget *tableOf(ScenarioStartOptions &page, int stackIndex) {
 
 constexpr int bonusStack = 2, crossoverStack = 3, heroStack = 4;
 
-QList<int> heroData(const QComboBox *box) {
-    QList<int> heroes;
-    for (int index = 0; index < box->count(); ++index)
-        heroes.append(box->itemData(index).toInt());
-    return heroes;
-}
-
 void selectRow(QTableWidget *table, int row) {
     table->setCurrentCell(row, 0);
     emit table->cellClicked(row, 0);
@@ -266,19 +259,19 @@ private slots:
         StartingHeroDialog added(nullptr, campaign.scenarios[1], 0, table, nullptr);
         auto *playerBox = widget<QComboBox>(&added, "playerCombobox");
         auto *heroBox = widget<QComboBox>(&added, "heroCombobox");
-        QCOMPARE(heroData(playerBox), (QList<int>{0, 1}));
+        QCOMPARE(comboData(playerBox), (QList<int>{0, 1}));
         QCOMPARE(playerBox->itemText(1), QStringLiteral("Player 2 (Blue)"));
         // Di (3) is kept out by the map, the random hero and Bo (1) are taken, Fay is on the map.
-        QCOMPARE(heroData(heroBox), (QList<int>{5, 0, 2, 4}));
+        QCOMPARE(comboData(heroBox), (QList<int>{5, 0, 2, 4}));
         QCOMPARE(heroBox->currentIndex(), 0);
         heroBox->setCurrentIndex(2); // Cy, who also stands on the map for player 1
         playerBox->setCurrentIndex(1);
-        QCOMPARE(heroData(heroBox), (QList<int>{2}));
+        QCOMPARE(comboData(heroBox), (QList<int>{2}));
         QCOMPARE(heroBox->currentData().toInt(), 2);
 
         StartingHeroDialog edited(nullptr, campaign.scenarios[1], 0, table, table->item(0, 0));
         heroBox = widget<QComboBox>(&edited, "heroCombobox");
-        QCOMPARE(heroData(heroBox), (QList<int>{5, RandomHero, 0, 2, 4}));
+        QCOMPARE(comboData(heroBox), (QList<int>{5, RandomHero, 0, 2, 4}));
         QCOMPARE(heroBox->currentData().toInt(), int(RandomHero));
 
         // Adding through the page fills a row from the dialog.

@@ -1,9 +1,12 @@
 #pragma once
 
-// Helpers of the widget tests: the child widgets they drive, found by object name, and the
-// modal window a call is about to open, acted on once it shows.
+// Helpers of the widget tests: the child widgets they drive, found by object name, what their
+// lists and combo boxes hold, and the modal window a call is about to open, acted on once it
+// shows.
 
 #include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
@@ -21,6 +24,28 @@ template <typename T> T *widget(const QObject *parent, const char *name) {
 
 template <typename T> T *widget(const QObject &parent, const char *name) {
     return widget<T>(&parent, name);
+}
+
+// The entries' texts and user data of a combo box, and the item texts of a list, in order.
+inline QStringList comboTexts(const QComboBox *box) {
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts.append(box->itemText(i));
+    return texts;
+}
+
+inline QList<int> comboData(const QComboBox *box) {
+    QList<int> data;
+    for (int i = 0; i < box->count(); ++i)
+        data.append(box->itemData(i).toInt());
+    return data;
+}
+
+inline QStringList listTexts(const QListWidget *list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
 }
 
 // Runs action on the modal window that the next call opens, as soon as it is shown.
