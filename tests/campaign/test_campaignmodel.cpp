@@ -1,9 +1,7 @@
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
-#include "campaign/varianttypes.h"
 #include "gamedata/gamecatalogue.h"
 
-#include <QMetaType>
 #include <QtTest>
 
 namespace {
@@ -201,21 +199,6 @@ private slots:
                                               QVariant::fromValue(HeroCrossoverSet{{{1, 2}}})};
         QVERIFY(options.heroSet().heroes.isEmpty());
         QCOMPARE(options.crossoverSet().crossovers.size(), 1);
-    }
-
-    void variantTypeNames() {
-        registerCampaignVariantTypes();
-        const char *names[] = {"BonusSpell",          "BonusCreature",   "BonusBuilding",
-                               "BonusArtifact",       "BonusScroll",     "BonusPrimarySkill",
-                               "BonusSecondarySkill", "BonusResource",   "StartingBonusSet",
-                               "HeroCrossoverSet",    "StartingHeroSet", "CmpHeroCrossover",
-                               "StartingHero"};
-        for (const char *name : names) {
-            const int id = QMetaType::type(name);
-            QVERIFY2(id != QMetaType::UnknownType, name);
-            QCOMPARE(QByteArray(QMetaType::typeName(id)), QByteArray(name));
-        }
-        QCOMPARE(QVariant::fromValue(StartingHero{1, 2}).typeName(), "StartingHero");
     }
 
     void versionsCompareMajorFirst() {
