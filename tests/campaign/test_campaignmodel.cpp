@@ -47,36 +47,6 @@ private slots:
         }
     }
 
-    void resetScenarioKeepsOnlyDifficulty() {
-        CmpScenario scenario;
-        scenario.mapName = QStringLiteral("a.y6m");
-        scenario.mapData = QByteArray("map");
-        scenario.mapSize = 3;
-        scenario.mapHeader.reset(new MapHeader);
-        scenario.difficulty = 4;
-        scenario.regionColor = 6;
-        scenario.regionText = QStringLiteral("text");
-        scenario.prerequisites = QBitArray(3, true);
-        scenario.heroKeeps.fill(true);
-        scenario.artifactsKept = QBitArray(5, true);
-        scenario.prologues[1] = makePrologue(1, 2, QStringLiteral("page"));
-        scenario.epilogues[2] = makePrologue(1, 2, QStringLiteral("page"));
-        scenario.startOptions = makeStartOptions(StartingHeroSet{{StartingHero{1, 7}}});
-        resetScenario(scenario);
-
-        CmpScenario expected;
-        expected.difficulty = 4;
-        QCOMPARE(scenario.difficulty, uint8_t(4));
-        QCOMPARE(scenario.regionColor, expected.regionColor);
-        QVERIFY(scenario.mapName.isEmpty() && scenario.regionText.isEmpty());
-        QVERIFY(scenario.mapData.isEmpty() && scenario.mapSize == 0 && !scenario.hasMap());
-        QCOMPARE(scenario.prerequisites, expected.prerequisites);
-        QCOMPARE(scenario.heroKeeps, expected.heroKeeps);
-        QCOMPARE(scenario.artifactsKept, expected.artifactsKept);
-        QVERIFY(scenario.prologues[1].isNull() && scenario.epilogues[2].isNull());
-        QVERIFY(scenario.startOptions.isNull());
-    }
-
     void resetCampaign_data() {
         QTest::addColumn<int>("campaignMap");
         QTest::addColumn<bool>("withMap");

@@ -11,7 +11,6 @@ private slots:
     void memorySeek();
     void memoryGrowsInStepsOf64();
     void memoryReadPastEndFails();
-    void memoryResetToSize();
     void fileModes();
 };
 
@@ -76,19 +75,6 @@ void TestStreams::memoryReadPastEndFails() {
     QVERIFY(stream.read(buffer, 3));
     QCOMPARE(QByteArray(buffer, 3), QByteArray("llo"));
     QCOMPARE(stream.position(), 5u);
-}
-
-void TestStreams::memoryResetToSize() {
-    TMemoryStream stream;
-    stream.write("0123456789", 10);
-    char *block = stream.resetToSize(4);
-    memcpy(block, "wxyz", 4);
-    QCOMPARE(stream.size(), 4u);
-    QCOMPARE(stream.position(), 4u); // clamped from 10
-    stream.seek(0, TStream::FromStart);
-    char buffer[4];
-    QVERIFY(stream.read(buffer, 4));
-    QCOMPARE(QByteArray(buffer, 4), QByteArray("wxyz"));
 }
 
 void TestStreams::fileModes() {
