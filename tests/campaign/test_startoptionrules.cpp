@@ -315,13 +315,6 @@ private slots:
         QVERIFY(isStartingHeroValid(scenario, StartingHero{0, 5}));
         QVERIFY(isCrossoverValid(scenario, CmpHeroCrossover{0, 0}));
         QVERIFY(!isPlayerFreeForStartingHero(scenario, 0));
-
-        CmpScenario withOptions;
-        withOptions.startOptions = makeStartOptions(HeroCrossoverSet{{{5, 0}}});
-        const StartOptionsCheck check = checkStartOptions(withOptions);
-        QVERIFY(!check.changed);
-        QCOMPARE(check.options, withOptions.startOptions);
-        QVERIFY(checkStartOptions(scenarioWith(baseHeader())).options.isNull());
     }
 
     void kindsAllowed() {
@@ -339,58 +332,6 @@ private slots:
         QVERIFY(!isStartingHeroKindAllowed(scenarioWith(header)));
         header->players[0].canHumanPlay = false;
         QVERIFY(isStartingHeroKindAllowed(scenarioWith(header)));
-    }
-
-    void startOptionsAfterMapChange() {
-        // A bonus list whose player is no longer human-playable passes to the first
-        // human-playable player and is checked for that player.
-        auto header = baseHeader();
-        header->players[0].canHumanPlay = false;
-        CmpScenario scenario = scenarioWith(header);
-        scenario.startOptions = makeStartOptions(
-            StartingBonusSet{0, {spell(1), building(10), spell(MostPowerfulHero), resource()}});
-        StartOptionsCheck check = checkStartOptions(scenario);
-        QVERIFY(check.changed);
-        QCOMPARE(check.options->kind, uint8_t(BonusChoice));
-        QCOMPARE(int(check.options->bonusSet().player), 1);
-        QCOMPARE(check.options->bonusSet().bonuses,
-                 (BonusList{spell(MostPowerfulHero), resource()}));
-
-        // An unchanged list keeps its record.
-        scenario.startOptions = makeStartOptions(StartingBonusSet{1, {spell(3), resource()}});
-        check = checkStartOptions(scenario);
-        QVERIFY(!check.changed);
-        QCOMPARE(check.options, scenario.startOptions);
-
-        // Crossovers without a prerequisite fall back to an empty bonus list.
-        scenario.startOptions = makeStartOptions(HeroCrossoverSet{{{1, 0}}});
-        check = checkStartOptions(scenario);
-        QVERIFY(check.changed);
-        QCOMPARE(check.options->kind, uint8_t(BonusChoice));
-        QCOMPARE(int(check.options->bonusSet().player), 1);
-        QVERIFY(check.options->bonusSet().bonuses.isEmpty());
-
-        scenario.prerequisites = QBitArray(4);
-        scenario.prerequisites.setBit(0);
-        scenario.startOptions = makeStartOptions(HeroCrossoverSet{{{0, 0}, {1, 2}}});
-        check = checkStartOptions(scenario);
-        QVERIFY(check.changed);
-        QCOMPARE(check.options->crossoverSet().crossovers, (QList<CmpHeroCrossover>{{1, 2}}));
-
-        scenario.startOptions = makeStartOptions(StartingHeroSet{{{1, 3}, {0, 1}}});
-        check = checkStartOptions(scenario);
-        QVERIFY(check.changed);
-        QCOMPARE(check.options->heroSet().heroes, (QList<StartingHero>{{1, 3}}));
-
-        // Starting heroes on a map whose first human player has nothing to offer fall back.
-        header = baseHeader();
-        header->players[0].generateHeroAtMainTown = false;
-        header->players[0].heroes.clear();
-        scenario.mapHeader = header;
-        scenario.startOptions = makeStartOptions(StartingHeroSet{{{1, 3}}});
-        check = checkStartOptions(scenario);
-        QCOMPARE(check.options->kind, uint8_t(BonusChoice));
-        QCOMPARE(int(check.options->bonusSet().player), 0);
     }
 };
 
