@@ -52,12 +52,6 @@ int firstHumanPlayer(const CmpScenario &scenario) {
     return -1;
 }
 
-CmpStartOptionsRef emptyBonusChoice(const CmpScenario &scenario) {
-    StartingBonusSet set;
-    set.player = uint8_t(qMax(0, firstHumanPlayer(scenario)));
-    return makeStartOptions(set);
-}
-
 } // namespace
 
 CheckedList<CmpBonus> checkBonuses(const CmpScenario &scenario, int player,
@@ -84,13 +78,6 @@ CheckedList<CmpHeroCrossover> checkCrossovers(const CmpScenario &scenario,
         [](const CmpHeroCrossover &) { return "Bad (not human), remove"; });
 }
 
-int receivingPlayer(const CmpScenario &scenario, int player) {
-    if (isHumanPlayable(scenario, player))
-        return player;
-    const int first = firstHumanPlayer(scenario);
-    return first >= 0 ? first : player;
-}
-
 bool isStartingHeroKindAllowed(const CmpScenario &scenario) {
     const MapPlayer *first = scenarioPlayer(scenario, firstHumanPlayer(scenario));
     if (!first || (!first->generateHeroAtMainTown && first->heroes.isEmpty()))
@@ -103,50 +90,4 @@ bool isStartingHeroKindAllowed(const CmpScenario &scenario) {
 
 bool isCrossoverKindAllowed(const CmpScenario &scenario) {
     return scenario.prerequisites.count(true) > 0;
-}
-
-StartOptionsCheck checkStartOptions(const CmpScenario &scenario) {
-    StartOptionsCheck result{scenario.startOptions, false};
-    if (!scenario.startOptions || !scenario.hasMap())
-        return result;
-    const CmpScenarioStartOptions &options = *scenario.startOptions;
-    switch (options.kind) {
-    case BonusChoice: {
-        StartingBonusSet set = options.bonusSet();
-        const int player = receivingPlayer(scenario, set.player);
-        const CheckedList<CmpBonus> checked = checkBonuses(scenario, player, set.bonuses);
-        if (player == set.player && checked.removed.isEmpty())
-            return result;
-        set.player = uint8_t(player);
-        set.bonuses = checked.kept;
-        result.options = makeStartOptions(set);
-        break;
-    }
-    case CrossoverChoice: {
-        if (!isCrossoverKindAllowed(scenario)) {
-            result.options = emptyBonusChoice(scenario);
-            break;
-        }
-        const auto checked = checkCrossovers(scenario, options.crossoverSet().crossovers);
-        if (checked.removed.isEmpty())
-            return result;
-        result.options = makeStartOptions(HeroCrossoverSet{checked.kept});
-        break;
-    }
-    case StartingHeroChoice: {
-        if (!isStartingHeroKindAllowed(scenario)) {
-            result.options = emptyBonusChoice(scenario);
-            break;
-        }
-        const auto checked = checkStartingHeroes(scenario, options.heroSet().heroes);
-        if (checked.removed.isEmpty())
-            return result;
-        result.options = makeStartOptions(StartingHeroSet{checked.kept});
-        break;
-    }
-    default:
-        return result;
-    }
-    result.changed = true;
-    return result;
 }

@@ -31,24 +31,8 @@ CheckedList<StartingHero> checkStartingHeroes(const CmpScenario &scenario,
 CheckedList<CmpHeroCrossover> checkCrossovers(const CmpScenario &scenario,
                                               const QList<CmpHeroCrossover> &crossovers);
 
-// The player that receives a bonus list once the scenario's map has changed: the list's own
-// player while it is human-playable, else the first human-playable player (the first entry of
-// the receiving-player box), else the list's own player.
-int receivingPlayer(const CmpScenario &scenario, int player);
-
 // Whether the scenario's map allows a choice of starting heroes: its first human-playable
 // player generates a hero or owns one on the map, and some player may receive a starting hero.
 bool isStartingHeroKindAllowed(const CmpScenario &scenario);
 // Whether the scenario allows a choice of crossover heroes: it has a prerequisite.
 bool isCrossoverKindAllowed(const CmpScenario &scenario);
-
-// The scenario's start options made consistent with its map, as the starting-options page
-// leaves them after a map import: a kind the map no longer allows falls back to an empty bonus
-// list for the first human-playable player, and the entries of the remaining list are checked
-// (a bonus list against its receiving player, see receivingPlayer). Null stays null, and so do
-// the options of a scenario without a map summary. `changed` tells whether the result differs.
-struct StartOptionsCheck {
-    CmpStartOptionsRef options;
-    bool changed = false;
-};
-StartOptionsCheck checkStartOptions(const CmpScenario &scenario);

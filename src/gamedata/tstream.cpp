@@ -99,13 +99,3 @@ uint32_t TMemoryStream::seek(int32_t offset, int origin) {
     pos = uint32_t(target);
     return pos;
 }
-
-char *TMemoryStream::resetToSize(uint32_t n) {
-    std::free(block);
-    block = static_cast<char *>(std::malloc(n ? n : 1));
-    blockSize = n;
-    byteCount = n;
-    if (pos > n)
-        pos = n;
-    return block;
-}

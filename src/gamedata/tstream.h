@@ -60,10 +60,6 @@ public:
     uint32_t seek(int32_t offset, int origin) override; // -1 when out of range
     uint32_t size() override { return byteCount; }
 
-    // Drops the contents and returns a fresh uninitialised block of n bytes for the caller to
-    // fill; the position is clamped to n.
-    char *resetToSize(uint32_t n);
-
     uint32_t position() const { return pos; }
     uint32_t capacity() const { return blockSize; }
     const char *data() const { return block; }

@@ -1,5 +1,9 @@
+#include "campaign/bonusrecords.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
+#include "campaign/herocrossoverset.h"
+#include "campaign/startingbonusset.h"
+#include "campaign/startingheroset.h"
 #include "gamedata/gamecatalogue.h"
 
 #include <QtTest>
@@ -45,6 +49,58 @@ private slots:
             QVERIFY(scenario.prologues[size_t(slot)].isNull());
             QVERIFY(scenario.epilogues[size_t(slot)].isNull());
         }
+    }
+
+    // Item data of the editing pages carries these records under exactly these type names.
+    void variantTypeNames() {
+        const QList<QPair<QVariant, const char *>> values = {
+            {QVariant::fromValue(BonusSpell{}), "BonusSpell"},
+            {QVariant::fromValue(BonusCreature{}), "BonusCreature"},
+            {QVariant::fromValue(BonusBuilding{}), "BonusBuilding"},
+            {QVariant::fromValue(BonusArtifact{}), "BonusArtifact"},
+            {QVariant::fromValue(BonusScroll{}), "BonusScroll"},
+            {QVariant::fromValue(BonusPrimarySkill{}), "BonusPrimarySkill"},
+            {QVariant::fromValue(BonusSecondarySkill{}), "BonusSecondarySkill"},
+            {QVariant::fromValue(BonusResource{}), "BonusResource"},
+            {QVariant::fromValue(StartingBonusSet{}), "StartingBonusSet"},
+            {QVariant::fromValue(HeroCrossoverSet{}), "HeroCrossoverSet"},
+            {QVariant::fromValue(StartingHeroSet{}), "StartingHeroSet"},
+            {QVariant::fromValue(CmpHeroCrossover{}), "CmpHeroCrossover"},
+            {QVariant::fromValue(StartingHero{}), "StartingHero"}};
+        for (const auto &value : values)
+            QCOMPARE(value.first.typeName(), value.second);
+        // A variant of another type reads as a zero-filled record.
+        QCOMPARE(QVariant::fromValue(BonusSpell{3, 4}).value<StartingHero>(), StartingHero{});
+    }
+
+    void resetScenarioKeepsOnlyDifficulty() {
+        CmpScenario scenario;
+        scenario.mapName = QStringLiteral("a.y6m");
+        scenario.mapData = QByteArray("map");
+        scenario.mapSize = 3;
+        scenario.mapHeader.reset(new MapHeader);
+        scenario.difficulty = 4;
+        scenario.regionColor = 6;
+        scenario.regionText = QStringLiteral("text");
+        scenario.prerequisites = QBitArray(3, true);
+        scenario.heroKeeps.fill(true);
+        scenario.artifactsKept = QBitArray(5, true);
+        scenario.prologues[1] = makePrologue(1, 2, QStringLiteral("page"));
+        scenario.epilogues[2] = makePrologue(1, 2, QStringLiteral("page"));
+        scenario.startOptions = makeStartOptions(StartingHeroSet{{StartingHero{1, 7}}});
+        resetScenario(scenario);
+
+        CmpScenario expected;
+        expected.difficulty = 4;
+        QCOMPARE(scenario.difficulty, uint8_t(4));
+        QCOMPARE(scenario.regionColor, expected.regionColor);
+        QVERIFY(scenario.mapName.isEmpty() && scenario.regionText.isEmpty());
+        QVERIFY(scenario.mapData.isEmpty() && scenario.mapSize == 0 && !scenario.hasMap());
+        QCOMPARE(scenario.prerequisites, expected.prerequisites);
+        QCOMPARE(scenario.heroKeeps, expected.heroKeeps);
+        QCOMPARE(scenario.artifactsKept, expected.artifactsKept);
+        QVERIFY(scenario.prologues[1].isNull() && scenario.epilogues[2].isNull());
+        QVERIFY(scenario.startOptions.isNull());
     }
 
     void resetCampaign_data() {

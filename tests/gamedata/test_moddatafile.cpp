@@ -40,6 +40,7 @@ private slots:
     void truncatedAtEveryByte();
     void hostileCountsAndLengths_data();
     void hostileCountsAndLengths();
+    void recordStringAccess();
 };
 
 void TestModDataFile::kindAndId_data() {
@@ -132,6 +133,18 @@ void TestModDataFile::hostileCountsAndLengths() {
     // Must return promptly without reading outside the bytes or allocating what they promise.
     const ModRecordList records = readFromMemory(bytes);
     QVERIFY(records.isEmpty());
+}
+
+void TestModDataFile::recordStringAccess() {
+    DatBuilder dat;
+    dat.header(2).record("a1", {"first", "second"}).record("b2", {"only"});
+    const ModRecordList records = readFromMemory(dat.bytes);
+    QCOMPARE(modRecordString(records, 0, 1, "fallback"), QByteArray("second"));
+    QCOMPARE(modRecordString(records, 0, 2, "fallback"), QByteArray("fallback"));
+    QCOMPARE(modRecordString(records, 0, -4, "fallback"), QByteArray("first"));
+    QCOMPARE(modRecordString(records, -3, 0, "fallback"), QByteArray("first"));
+    QCOMPARE(modRecordString(records, 99, 0, "fallback"), QByteArray("only"));
+    QCOMPARE(modRecordString(ModRecordList(), 0, 0, "fallback"), QByteArray("fallback"));
 }
 
 QTEST_GUILESS_MAIN(TestModDataFile)
