@@ -12,4 +12,10 @@ constexpr int rowHeight = 17;
 // The header font and a row height below the style's smallest section.
 void setUp(QTableWidget *table);
 
+// Appends a low row of `columns` read-only items and returns its index.
+int appendRow(QTableWidget *table, int columns);
+
+// The row of the first selected item, or -1 when nothing is selected.
+int firstSelectedRow(const QTableWidget *table);
+
 } // namespace OptionTable

@@ -16,11 +16,6 @@ void fillCrossoverRow(QTableWidget *table, int row, const CmpHeroCrossover &cros
                              playerText(crossover.player)};
     for (int column = 0; column < 2; ++column) {
         QTableWidgetItem *item = table->item(row, column);
-        if (!item) {
-            item = new QTableWidgetItem;
-            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            table->setItem(row, column, item);
-        }
         item->setData(Qt::UserRole, QVariant::fromValue(crossover));
         item->setText(texts[column]);
     }

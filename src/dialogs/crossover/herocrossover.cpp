@@ -47,9 +47,7 @@ void HeroCrossover::load(const CmpCampaign *loadedCampaign, const CmpScenario *l
     if (scenario->startOptions && scenario->startOptions->kind == CrossoverChoice) {
         for (const CmpHeroCrossover &crossover :
              scenario->startOptions->crossoverSet().crossovers) {
-            const int row = ui->tableWidget->rowCount();
-            ui->tableWidget->insertRow(row);
-            ui->tableWidget->setRowHeight(row, rowHeight);
+            const int row = OptionTable::appendRow(ui->tableWidget, 2);
             fillCrossoverRow(ui->tableWidget, row, crossover, *campaign, campaignMap);
         }
     }
@@ -82,11 +80,6 @@ void HeroCrossover::updateAddButton() {
     ui->addButton->setEnabled(false);
 }
 
-int HeroCrossover::firstSelectedRow() const {
-    const QList<QTableWidgetItem *> selected = ui->tableWidget->selectedItems();
-    return selected.isEmpty() ? -1 : selected.first()->row();
-}
-
 void HeroCrossover::itemChanged(int, int) {
     ui->editButton->setEnabled(true);
     ui->removeButton->setEnabled(true);
@@ -102,13 +95,7 @@ void HeroCrossover::addItem() {
     HeroCrossoverDialog dialog(this, *campaign, *scenario, campaignMap, ui->tableWidget, nullptr);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const int row = ui->tableWidget->rowCount();
-    ui->tableWidget->insertRow(row);
-    for (int column = 0; column < 2; ++column) {
-        auto *item = new QTableWidgetItem;
-        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-        ui->tableWidget->setItem(row, column, item);
-    }
+    const int row = OptionTable::appendRow(ui->tableWidget, 2);
     if (ui->tableWidget->rowCount() >= maxRows)
         ui->addButton->setEnabled(false);
     dialog.writeRow(ui->tableWidget->item(row, 0));
@@ -116,7 +103,7 @@ void HeroCrossover::addItem() {
 }
 
 void HeroCrossover::editItem() {
-    editRow(firstSelectedRow());
+    editRow(OptionTable::firstSelectedRow(ui->tableWidget));
 }
 
 void HeroCrossover::editRow(int row) {
@@ -129,7 +116,7 @@ void HeroCrossover::editRow(int row) {
 }
 
 void HeroCrossover::deleteItem() {
-    const int row = firstSelectedRow();
+    const int row = OptionTable::firstSelectedRow(ui->tableWidget);
     if (row < 0)
         return;
     ui->tableWidget->removeRow(row);

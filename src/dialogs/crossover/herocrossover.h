@@ -42,7 +42,6 @@ private slots:
 
 private:
     void editRow(int row);
-    int firstSelectedRow() const;
 
     std::unique_ptr<Ui::HeroCrossover> ui;
     const CmpCampaign *campaign = nullptr;

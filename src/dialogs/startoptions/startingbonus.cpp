@@ -14,7 +14,6 @@
 
 namespace {
 using OptionTable::maxRows;
-using OptionTable::rowHeight;
 } // namespace
 
 StartingBonus::StartingBonus(QWidget *parent)
@@ -68,13 +67,9 @@ void StartingBonus::load(const CmpScenario *loadedScenario, int loadedCampaignMa
         const StartingBonusSet set = scenario->startOptions->bonusSet();
         ui->playerCombobox->setCurrentIndex(ui->playerCombobox->findData(int(set.player)));
         for (const CmpBonus &bonus : set.bonuses) {
-            const int row = ui->tableWidget->rowCount();
-            ui->tableWidget->insertRow(row);
-            ui->tableWidget->setRowHeight(row, rowHeight);
-            auto *item = new QTableWidgetItem;
-            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            storeBonusInItem(item, bonus, bonusText(*scenario, set.player, bonus));
-            ui->tableWidget->setItem(row, 0, item);
+            const int row = OptionTable::appendRow(ui->tableWidget, 1);
+            storeBonusInItem(ui->tableWidget->item(row, 0), bonus,
+                             bonusText(*scenario, set.player, bonus));
         }
     }
     ui->addButton->setEnabled(ui->tableWidget->rowCount() < maxRows);
@@ -138,13 +133,8 @@ void StartingBonus::addItem() {
     ready = false;
     BonusDialog dialog(this, *scenario, campaignMap, currentPlayer(), nullptr);
     if (dialog.exec() == QDialog::Accepted) {
-        const int row = ui->tableWidget->rowCount();
-        ui->tableWidget->insertRow(row);
-        ui->tableWidget->setRowHeight(row, rowHeight);
-        auto *item = new QTableWidgetItem;
-        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-        ui->tableWidget->setItem(row, 0, item);
-        dialog.writeItem(item);
+        const int row = OptionTable::appendRow(ui->tableWidget, 1);
+        dialog.writeItem(ui->tableWidget->item(row, 0));
         if (ui->tableWidget->rowCount() >= maxRows)
             ui->addButton->setEnabled(false);
     }
@@ -162,10 +152,10 @@ void StartingBonus::editItem() {
 }
 
 void StartingBonus::deleteItem() {
-    const QList<QTableWidgetItem *> selected = ui->tableWidget->selectedItems();
-    if (selected.isEmpty())
+    const int row = OptionTable::firstSelectedRow(ui->tableWidget);
+    if (row < 0)
         return;
-    ui->tableWidget->removeRow(selected.first()->row());
+    ui->tableWidget->removeRow(row);
     ui->addButton->setEnabled(true);
     if (ui->tableWidget->rowCount() == 0) {
         ui->removeButton->setEnabled(false);

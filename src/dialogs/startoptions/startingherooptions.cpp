@@ -10,7 +10,6 @@
 
 namespace {
 using OptionTable::maxRows;
-using OptionTable::rowHeight;
 } // namespace
 
 StartingHeroOptions::StartingHeroOptions(QWidget *parent)
@@ -43,9 +42,7 @@ void StartingHeroOptions::load(const CmpScenario *loadedScenario, int loadedCamp
         return;
     if (scenario->startOptions && scenario->startOptions->kind == StartingHeroChoice) {
         for (const StartingHero &entry : scenario->startOptions->heroSet().heroes) {
-            const int row = ui->tableWidget->rowCount();
-            ui->tableWidget->insertRow(row);
-            ui->tableWidget->setRowHeight(row, rowHeight);
+            const int row = OptionTable::appendRow(ui->tableWidget, 2);
             fillStartingHeroRow(ui->tableWidget, row, *scenario, entry);
         }
     }
@@ -68,11 +65,6 @@ void StartingHeroOptions::updateAddButton() {
     ui->addButton->setEnabled(enabled);
 }
 
-int StartingHeroOptions::firstSelectedRow() const {
-    const QList<QTableWidgetItem *> selected = ui->tableWidget->selectedItems();
-    return selected.isEmpty() ? -1 : selected.first()->row();
-}
-
 void StartingHeroOptions::itemChanged(int, int) {
     ui->editButton->setEnabled(true);
     ui->removeButton->setEnabled(true);
@@ -88,14 +80,7 @@ void StartingHeroOptions::addItem() {
     StartingHeroDialog dialog(this, *scenario, campaignMap, ui->tableWidget, nullptr);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const int row = ui->tableWidget->rowCount();
-    ui->tableWidget->insertRow(row);
-    ui->tableWidget->setRowHeight(row, rowHeight);
-    for (int column = 0; column < 2; ++column) {
-        auto *item = new QTableWidgetItem;
-        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-        ui->tableWidget->setItem(row, column, item);
-    }
+    const int row = OptionTable::appendRow(ui->tableWidget, 2);
     if (ui->tableWidget->rowCount() >= maxRows)
         ui->addButton->setEnabled(false);
     dialog.writeRow(ui->tableWidget->item(row, 0));
@@ -103,7 +88,7 @@ void StartingHeroOptions::addItem() {
 }
 
 void StartingHeroOptions::editItem() {
-    const int row = firstSelectedRow();
+    const int row = OptionTable::firstSelectedRow(ui->tableWidget);
     QTableWidgetItem *item = row >= 0 ? ui->tableWidget->item(row, 0) : nullptr;
     if (!item || !scenario)
         return;
@@ -113,7 +98,7 @@ void StartingHeroOptions::editItem() {
 }
 
 void StartingHeroOptions::deleteItem() {
-    const int row = firstSelectedRow();
+    const int row = OptionTable::firstSelectedRow(ui->tableWidget);
     if (row < 0)
         return;
     ui->tableWidget->removeRow(row);

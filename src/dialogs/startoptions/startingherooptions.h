@@ -39,8 +39,6 @@ private slots:
     void deleteItem();
 
 private:
-    int firstSelectedRow() const;
-
     std::unique_ptr<Ui::StartingHeroOptions> ui;
     const CmpScenario *scenario = nullptr;
     int campaignMap = 0;
