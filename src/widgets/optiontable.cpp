@@ -1,5 +1,6 @@
 #include "widgets/optiontable.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -7,6 +8,27 @@
 void OptionTable::setUp(QTableWidget *table) {
     table->horizontalHeader()->setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     table->verticalHeader()->setMinimumSectionSize(rowHeight);
+}
+
+void OptionTable::reset(QTableWidget *table, int columns, const Buttons &buttons) {
+    table->setRowCount(0);
+    table->setColumnCount(columns);
+    buttons.add->setEnabled(false);
+    buttons.edit->setEnabled(false);
+    buttons.remove->setEnabled(false);
+}
+
+bool OptionTable::removeSelectedRow(QTableWidget *table, const Buttons &buttons) {
+    const int row = firstSelectedRow(table);
+    if (row < 0)
+        return false;
+    table->removeRow(row);
+    buttons.add->setEnabled(true);
+    if (table->rowCount() == 0) {
+        buttons.remove->setEnabled(false);
+        buttons.edit->setEnabled(false);
+    }
+    return true;
 }
 
 int OptionTable::appendRow(QTableWidget *table, int columns) {

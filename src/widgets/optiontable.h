@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractButton;
 class QTableWidget;
 
 // The lists of a scenario's starting options (bonuses, crossover heroes, starting heroes): at most
@@ -11,6 +12,20 @@ constexpr int rowHeight = 17;
 
 // The header font and a row height below the style's smallest section.
 void setUp(QTableWidget *table);
+
+// The Add, Edit and Remove buttons under an option table.
+struct Buttons {
+    QAbstractButton *add;
+    QAbstractButton *edit;
+    QAbstractButton *remove;
+};
+
+// Empties the table down to `columns` columns and disables all three buttons.
+void reset(QTableWidget *table, int columns, const Buttons &buttons);
+
+// Removes the row of the first selected item and enables Add; emptying the table disables Edit
+// and Remove. False when nothing is selected.
+bool removeSelectedRow(QTableWidget *table, const Buttons &buttons);
 
 // Appends a low row of `columns` read-only items and returns its index.
 int appendRow(QTableWidget *table, int columns);

@@ -37,11 +37,7 @@ void HeroCrossover::load(const CmpCampaign *loadedCampaign, const CmpScenario *l
     campaign = loadedCampaign;
     scenario = loadedScenario;
     campaignMap = loadedCampaignMap;
-    ui->tableWidget->setRowCount(0);
-    ui->tableWidget->setColumnCount(2);
-    ui->addButton->setEnabled(false);
-    ui->editButton->setEnabled(false);
-    ui->removeButton->setEnabled(false);
+    OptionTable::reset(ui->tableWidget, 2, {ui->addButton, ui->editButton, ui->removeButton});
     if (!campaign || !scenario)
         return;
     if (scenario->startOptions && scenario->startOptions->kind == CrossoverChoice) {
@@ -116,14 +112,7 @@ void HeroCrossover::editRow(int row) {
 }
 
 void HeroCrossover::deleteItem() {
-    const int row = OptionTable::firstSelectedRow(ui->tableWidget);
-    if (row < 0)
-        return;
-    ui->tableWidget->removeRow(row);
-    ui->addButton->setEnabled(true);
-    if (ui->tableWidget->rowCount() == 0) {
-        ui->removeButton->setEnabled(false);
-        ui->editButton->setEnabled(false);
-    }
-    updateAddButton();
+    if (OptionTable::removeSelectedRow(ui->tableWidget,
+                                       {ui->addButton, ui->editButton, ui->removeButton}))
+        updateAddButton();
 }

@@ -48,11 +48,7 @@ QComboBox *StartingBonus::playerBox() const {
 void StartingBonus::clear() {
     ready = false;
     ui->playerCombobox->clear();
-    ui->tableWidget->setRowCount(0);
-    ui->tableWidget->setColumnCount(1);
-    ui->addButton->setEnabled(false);
-    ui->editButton->setEnabled(false);
-    ui->removeButton->setEnabled(false);
+    OptionTable::reset(ui->tableWidget, 1, {ui->addButton, ui->editButton, ui->removeButton});
 }
 
 void StartingBonus::load(const CmpScenario *loadedScenario, int loadedCampaignMap) {
@@ -152,15 +148,8 @@ void StartingBonus::editItem() {
 }
 
 void StartingBonus::deleteItem() {
-    const int row = OptionTable::firstSelectedRow(ui->tableWidget);
-    if (row < 0)
-        return;
-    ui->tableWidget->removeRow(row);
-    ui->addButton->setEnabled(true);
-    if (ui->tableWidget->rowCount() == 0) {
-        ui->removeButton->setEnabled(false);
-        ui->editButton->setEnabled(false);
-    }
+    OptionTable::removeSelectedRow(ui->tableWidget,
+                                   {ui->addButton, ui->editButton, ui->removeButton});
 }
 
 // Bonuses that name the previous player's heroes or buildings may not fit the new one.

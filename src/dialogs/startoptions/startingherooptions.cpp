@@ -33,11 +33,7 @@ QTableWidget *StartingHeroOptions::table() const {
 void StartingHeroOptions::load(const CmpScenario *loadedScenario, int loadedCampaignMap) {
     scenario = loadedScenario;
     campaignMap = loadedCampaignMap;
-    ui->tableWidget->setRowCount(0);
-    ui->tableWidget->setColumnCount(2);
-    ui->addButton->setEnabled(false);
-    ui->editButton->setEnabled(false);
-    ui->removeButton->setEnabled(false);
+    OptionTable::reset(ui->tableWidget, 2, {ui->addButton, ui->editButton, ui->removeButton});
     if (!scenario)
         return;
     if (scenario->startOptions && scenario->startOptions->kind == StartingHeroChoice) {
@@ -98,13 +94,6 @@ void StartingHeroOptions::editItem() {
 }
 
 void StartingHeroOptions::deleteItem() {
-    const int row = OptionTable::firstSelectedRow(ui->tableWidget);
-    if (row < 0)
-        return;
-    ui->tableWidget->removeRow(row);
-    ui->addButton->setEnabled(true);
-    if (ui->tableWidget->rowCount() == 0) {
-        ui->removeButton->setEnabled(false);
-        ui->editButton->setEnabled(false);
-    }
+    OptionTable::removeSelectedRow(ui->tableWidget,
+                                   {ui->addButton, ui->editButton, ui->removeButton});
 }
