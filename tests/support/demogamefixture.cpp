@@ -28,15 +28,14 @@ bool copyFolder(const QString &from, const QString &to) {
     return true;
 }
 
-// The generator copies the compiled translations, so a newer .qm file makes the cache stale.
-QDateTime newestTranslation() {
-    QDateTime newest;
+// When the newest input of the cached demo game changed: the generator itself and the compiled
+// translations it copies.
+QDateTime newestGeneratorInput() {
+    QDateTime newest = QFileInfo(QStringLiteral(TARQ_DEMO_GAME_EXE)).lastModified();
     const QFileInfoList files = QDir(QStringLiteral(TARQ_TRANSLATIONS_DIR))
                                     .entryInfoList({QStringLiteral("*.qm")}, QDir::Files);
-    for (const QFileInfo &file : files) {
-        if (!newest.isValid() || file.lastModified() > newest)
-            newest = file.lastModified();
-    }
+    for (const QFileInfo &file : files)
+        newest = qMax(newest, file.lastModified());
     return newest;
 }
 
@@ -62,10 +61,8 @@ bool makeDemoGame(const QString &folder, const QStringList &extraArguments, QStr
             *error = QStringLiteral("cannot lock the demo game cache %1").arg(cached);
         return false;
     }
-    const QFileInfo generator(QStringLiteral(TARQ_DEMO_GAME_EXE));
     const QFileInfo done(marker);
-    if (!done.exists() || done.lastModified() < generator.lastModified() ||
-        (newestTranslation().isValid() && done.lastModified() < newestTranslation())) {
+    if (!done.exists() || done.lastModified() < newestGeneratorInput()) {
         QFile::remove(marker);
         QDir(cached).removeRecursively();
         if (!generateDemoGame(cached, extraArguments, error))
