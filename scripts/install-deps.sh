@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo game need, when some are
 # missing. Needs root for the installation; without root it only names what is missing.
+# Usage: install-deps.sh [--with-fuzz] [--list]
 set -euo pipefail
 
 packages=(
@@ -9,9 +10,17 @@ packages=(
     zlib1g-dev libsdl2-mixer-dev
     lame
 )
-# Extra packages for the sanitizer and fuzzing builds, on request.
-if [ "${1:-}" = "--with-fuzz" ]; then
-    packages+=(clang libclang-rt-14-dev)
+# Extra packages for the sanitizer and fuzzing builds, on request; --list only prints the names.
+list_only=false
+for option in "$@"; do
+    case "$option" in
+    --with-fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --list) list_only=true ;;
+    esac
+done
+if $list_only; then
+    echo "${packages[*]}"
+    exit 0
 fi
 
 missing=()

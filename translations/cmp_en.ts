@@ -374,10 +374,6 @@ Current subversion = %2</translation>
         <translation>Veldmark: Tarq Campaign Editor</translation>
     </message>
     <message>
-        <source>%1 - %2</source>
-        <translation>%1 - %2</translation>
-    </message>
-    <message>
         <source>Untitled.y6c</source>
         <translation>Untitled.y6c</translation>
     </message>
@@ -450,6 +446,38 @@ Current subversion = %2</translation>
     <message>
         <source>line %1: expected &quot;%2&quot;</source>
         <translation>line %1: expected &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the campaign</source>
+        <translation>Undo the last change to the campaign</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Redo the change that was undone</source>
+        <translation>Redo the change that was undone</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Import Texts</source>
+        <translation>Import Texts</translation>
+    </message>
+    <message>
+        <source>Convert Campaign</source>
+        <translation>Convert Campaign</translation>
     </message>
 </context>
 <context>

@@ -374,10 +374,6 @@ Current subversion = %2</source>
         <translation>Veldmark: редактор кампаний Tarq</translation>
     </message>
     <message>
-        <source>%1 - %2</source>
-        <translation>%1 - %2</translation>
-    </message>
-    <message>
         <source>Untitled.y6c</source>
         <translation>Безымянный.y6c</translation>
     </message>
@@ -450,6 +446,38 @@ Current subversion = %2</source>
     <message>
         <source>line %1: expected &quot;%2&quot;</source>
         <translation>строка %1: ожидалось «%2»</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the campaign</source>
+        <translation>Отменить последнее изменение кампании</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Redo the change that was undone</source>
+        <translation>Повторить отменённое изменение</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Import Texts</source>
+        <translation>Импорт текстов</translation>
+    </message>
+    <message>
+        <source>Convert Campaign</source>
+        <translation>Преобразование кампании</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 #include "app/mainwindow.h"
 
-#include "app/campaignmodified.h"
+#include "app/campaignstep.h"
 #include "app/draganddrophandler.h"
 #include "app/filebasename.h"
+#include "campaign/campaigncompare.h"
 #include "campaign/campaignfile.h"
 #include "campaign/campaigntextfile.h"
 #include "campaign/editorvalues.h"
@@ -10,12 +11,14 @@
 #include "campaignmap/campaignmapscene.h"
 #include "campaignmap/campaignregionitem.h"
 #include "campaignmap/mapbrowser.h"
+#include "campaignmap/mygraphicsscene.h"
 #include "campaignmap/myqgraphicsview.h"
 #include "dialogs/about/aboutvadoz.h"
 #include "dialogs/campaign/editcampaign.h"
 #include "dialogs/campaign/newcampaign.h"
 #include "dialogs/convert/convertcampaign.h"
 #include "dialogs/scenario/scenarioinfo.h"
+#include "gamedata/filechooser.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -25,12 +28,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QSettings>
 #include <QShortcut>
+#include <QUndoStack>
 
 namespace {
 
@@ -51,6 +54,9 @@ enum HintRow {
     HintExportTexts = 20,
     HintImportTexts = 21,
 };
+
+// Steps kept for Undo.
+constexpr int undoLimit = 100;
 
 // The map view's full size; a larger window leaves it at this size.
 const QSize fullMapSize(456, 600);
@@ -87,7 +93,8 @@ QString scenarioMapPath(const QString &folder, const CmpScenario &scenario) {
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow) {
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), steps(new QUndoStack(this)) {
     ui->setupUi(this);
     initialWindowSize = size();
     setAcceptDrops(true);
@@ -104,6 +111,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     setToolTipsFromHintTable();
     createKeyShortcuts();
     connectActions();
+    createUndoActions();
     rebuildCampaignMap();
     updateRecentFileActions();
     resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
@@ -151,6 +159,10 @@ void MainWindow::createMapPage() {
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(view, &MyQGraphicsView::scenarioPropertiesRequested, this,
             &MainWindow::openScenarioProperties);
+    connect(view->mapScene(), &MyGraphicsScene::regionSelected, this, [this](int region) {
+        shownRegion = region;
+        showSelectedRegionName();
+    });
     mapView = view;
     dropHandler->setMapScene(view->scene());
 }
@@ -204,19 +216,66 @@ void MainWindow::connectActions() {
     }
 }
 
+void MainWindow::createUndoActions() {
+    steps->setUndoLimit(undoLimit);
+    auto *undo = new QAction(QIcon(QStringLiteral(":/icons/undo.svg")), tr("Undo"), this);
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    undo->setToolTip(tr("Undo the last change to the campaign"));
+    auto *redo = new QAction(QIcon(QStringLiteral(":/icons/redo.svg")), tr("Redo"), this);
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    // Both usual keys on every platform, besides the platform's own.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
+        if (!redoKeys.contains(key))
+            redoKeys.append(key);
+    redo->setShortcuts(redoKeys);
+    redo->setToolTip(tr("Redo the change that was undone"));
+    for (QAction *action : {undo, redo}) {
+        action->setEnabled(false);
+        connect(action, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
+    }
+    connect(undo, &QAction::triggered, steps, &QUndoStack::undo);
+    connect(redo, &QAction::triggered, steps, &QUndoStack::redo);
+    connect(steps, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(steps, &QUndoStack::undoTextChanged, undo, [this, undo](const QString &step) {
+        undo->setText(step.isEmpty() ? tr("Undo") : tr("Undo %1").arg(step));
+    });
+    connect(steps, &QUndoStack::redoTextChanged, redo, [this, redo](const QString &step) {
+        redo->setText(step.isEmpty() ? tr("Redo") : tr("Redo %1").arg(step));
+    });
+    connect(steps, &QUndoStack::cleanChanged, this, &MainWindow::updateWindowTitle);
+
+    QAction *firstEditAction = ui->menuEdit->actions().value(0);
+    ui->menuEdit->insertActions(firstEditAction, {undo, redo});
+    ui->menuEdit->insertSeparator(firstEditAction);
+    QAction *beforeEdit = ui->scenarioProperties;
+    ui->toolBar->insertActions(beforeEdit, {undo, redo});
+    ui->toolBar->insertSeparator(beforeEdit);
+}
+
+bool MainWindow::isModified() const {
+    return !steps->isClean();
+}
+
+void MainWindow::startHistory() {
+    steps->clear();
+    updateWindowTitle();
+}
+
 void MainWindow::openFromCommandLine(const QStringList &arguments) {
     if (!arguments.isEmpty())
         loadFile(arguments.first());
 }
 
 void MainWindow::updateWindowTitle() {
-    if (currentFilePath.isEmpty()) {
-        setWindowTitle(tr("%1 - %2").arg(tr("Untitled.y6c"), applicationTitle()));
-        return;
-    }
-    setWindowTitle(tr("%1%3 - %2")
-                       .arg(QFileInfo(currentFilePath).fileName(), applicationTitle(),
-                            campaignModified ? QStringLiteral("*") : QString()));
+    const QString name =
+        currentFilePath.isEmpty() ? tr("Untitled.y6c") : QFileInfo(currentFilePath).fileName();
+    setWindowTitle(
+        tr("%1%3 - %2")
+            .arg(name, applicationTitle(), isModified() ? QStringLiteral("*") : QString()));
 }
 
 void MainWindow::showSelectedRegionName() {
@@ -230,7 +289,7 @@ void MainWindow::showSelectedRegionName() {
 
 void MainWindow::rebuildCampaignMap() {
     regionItems = buildCampaignMapScene(mapBrowser->view()->scene(), openCampaign, shownCampaignMap,
-                                        shownRegion, this);
+                                        shownRegion);
 }
 
 void MainWindow::updateRegionItems(const CmpCampaign &edited) {
@@ -254,13 +313,14 @@ void MainWindow::updateRecentFileActions() {
     }
 }
 
+// The file is kept with its absolute path, so that the recent list works from any folder.
 void MainWindow::setCurrentFile(const QString &fileName) {
-    currentFilePath = fileName;
-    setWindowFilePath(fileName);
+    currentFilePath = QFileInfo(fileName).absoluteFilePath();
+    setWindowFilePath(currentFilePath);
     QSettings settings(recentFilesOrganisation, QString());
     QStringList files = settings.value(recentFilesKey).toStringList();
-    files.removeAll(fileName);
-    files.prepend(fileName);
+    files.removeAll(currentFilePath);
+    files.prepend(currentFilePath);
     while (files.size() > MaxRecentFiles)
         files.removeLast();
     settings.setValue(recentFilesKey, files);
@@ -270,7 +330,7 @@ void MainWindow::setCurrentFile(const QString &fileName) {
 }
 
 void MainWindow::loadFile(const QString &fileName) {
-    if (campaignModified && maybeSave() == Messages::Cancel)
+    if (isModified() && maybeSave() == Messages::Cancel)
         return;
     {
         QFile file(fileName);
@@ -292,12 +352,13 @@ void MainWindow::loadFile(const QString &fileName) {
     rebuildCampaignMap();
     QApplication::restoreOverrideCursor();
     setCurrentFile(fileName);
-    campaignModified = false;
-    updateWindowTitle();
+    startHistory();
     showSelectedRegionName();
 }
 
 void MainWindow::newFile() {
+    if (isModified() && maybeSave() == Messages::Cancel)
+        return;
     NewCampaign dialog(this);
     // A catalogue without campaign maps or backgrounds leaves nothing to choose.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedId() < 0)
@@ -315,7 +376,7 @@ void MainWindow::newFile() {
     currentFilePath.clear();
     setWindowFilePath(QString());
     rebuildCampaignMap();
-    updateWindowTitle();
+    startHistory();
     showSelectedRegionName();
 }
 
@@ -335,8 +396,8 @@ void MainWindow::open() {
         if (folder.isEmpty())
             folder = QFileInfo(gameFolder()).canonicalFilePath();
     }
-    const QString fileName = askOpenFileName(tr("Open Map File"), folder,
-                                             tr("Veldmark campaign (*.y6c);;All Files (*)"));
+    const QString fileName = FileChooser::openFileName(
+        tr("Open Map File"), folder, tr("Veldmark campaign (*.y6c);;All Files (*)"));
     if (fileName.isEmpty())
         return;
     storeLastFolder(fileName);
@@ -344,18 +405,24 @@ void MainWindow::open() {
 }
 
 void MainWindow::saveAs() {
+    saveToChosenFile();
+}
+
+// A name typed without a suffix gets the campaign suffix, as the file type offered says.
+bool MainWindow::saveToChosenFile() {
     QString folder = lastFolderSetting();
     if (folder.isEmpty())
         folder = gamePath(QStringLiteral("Maps"));
     const QString proposedName =
         folder + QLatin1Char('/') +
         (currentFilePath.isEmpty() ? QStringLiteral("Untitled") : fileBaseName(currentFilePath));
-    const QString fileName = askSaveFileName(tr("Save As"), proposedName,
-                                             tr("Veldmark campaign (*.y6c);;All Files (*)"));
+    const QString fileName = FileChooser::saveFileName(
+        tr("Save As"), proposedName, tr("Veldmark campaign (*.y6c);;All Files (*)"));
     if (fileName.isEmpty())
-        return;
+        return false;
     storeLastFolder(fileName);
-    saveFile(fileName);
+    const bool typedSuffix = !QFileInfo(fileName).suffix().isEmpty();
+    return saveFile(typedSuffix ? fileName : fileName + QStringLiteral(".y6c"));
 }
 
 void MainWindow::save() {
@@ -363,16 +430,6 @@ void MainWindow::save() {
         saveAs();
     else
         saveFile(currentFilePath);
-}
-
-QString MainWindow::askOpenFileName(const QString &caption, const QString &folder,
-                                    const QString &filter) {
-    return QFileDialog::getOpenFileName(this, caption, folder, filter);
-}
-
-QString MainWindow::askSaveFileName(const QString &caption, const QString &proposedName,
-                                    const QString &filter) {
-    return QFileDialog::getSaveFileName(this, caption, proposedName, filter);
 }
 
 bool MainWindow::confirmVersionUpgrade() {
@@ -398,7 +455,7 @@ bool MainWindow::saveFile(const QString &fileName) {
     if (!written)
         return false;
     setCurrentFile(fileName);
-    campaignModified = false;
+    steps->setClean();
     updateWindowTitle();
     return true;
 }
@@ -417,26 +474,26 @@ int MainWindow::maybeSave() {
     question.buttons = Messages::Yes | Messages::No | Messages::Cancel;
     question.defaultButton = Messages::Yes;
     const Messages::Button answer = Messages::show(question);
-    if (answer == Messages::Yes) {
-        // The question above already warned about the upgrade.
-        skipVersionQuestion = true;
-        if (currentFilePath.isEmpty())
-            saveAs();
-        else
-            saveFile(currentFilePath);
-    }
-    return answer;
+    if (answer != Messages::Yes)
+        return answer;
+    // The question above already warned about the upgrade. A save that failed or was
+    // cancelled keeps the changes, and the command that asked goes no further.
+    skipVersionQuestion = true;
+    const bool saved = currentFilePath.isEmpty() ? saveToChosenFile() : saveFile(currentFilePath);
+    skipVersionQuestion = false;
+    return saved ? answer : Messages::Cancel;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
-    if (campaignModified && maybeSave() == Messages::Cancel)
+    if (isModified() && maybeSave() == Messages::Cancel)
         event->ignore();
     else
         event->accept();
 }
 
+// Closing the window asks about unsaved changes; the last window closed ends the program.
 void MainWindow::quit() {
-    QCoreApplication::quit();
+    close();
 }
 
 void MainWindow::openRecentFile() {
@@ -448,7 +505,9 @@ void MainWindow::openCampaignProperties() {
     EditCampaign dialog(this, &openCampaign);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    dialog.applyTo(openCampaign);
+    CmpCampaign edited = openCampaign;
+    dialog.applyTo(edited);
+    changeCampaign(std::move(edited), tr("Campaign Properties"));
     showChangedCampaignMap();
 }
 
@@ -470,12 +529,11 @@ void MainWindow::openScenarioProperties() {
     ScenarioInfo window(this, openCampaign, currentCampaignMap, selectedRegion);
     if (window.exec() != QDialog::Accepted)
         return;
-    const bool changed = window.commitAll() || window.scenariosModified();
+    window.commitAll();
     selectedRegion = window.currentScenarioIndex();
     CmpCampaign edited = window.campaign();
     edited.scenarioCount = edited.scenarios.size();
-    updateRegionItems(edited);
-    replaceCampaign(std::move(edited), changed);
+    changeCampaign(std::move(edited), tr("Scenario Properties"));
 }
 
 // The text file goes wherever the user says; the last campaign folder is neither offered nor
@@ -483,8 +541,8 @@ void MainWindow::openScenarioProperties() {
 void MainWindow::exportTexts() {
     const QString proposedName =
         currentFilePath.isEmpty() ? QStringLiteral("Untitled") : fileBaseName(currentFilePath);
-    const QString fileName =
-        askSaveFileName(tr("Save As"), proposedName, tr("Text files (*.txt);;All Files (*)"));
+    const QString fileName = FileChooser::saveFileName(tr("Save As"), proposedName,
+                                                       tr("Text files (*.txt);;All Files (*)"));
     if (fileName.isEmpty())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -500,13 +558,13 @@ void MainWindow::importTexts() {
             folder = gameFolder();
     }
     const QString fileName =
-        askOpenFileName(tr("Open"), folder, tr("Text files (*.txt);;All Files (*)"));
+        FileChooser::openFileName(tr("Open"), folder, tr("Text files (*.txt);;All Files (*)"));
     if (fileName.isEmpty())
         return;
     storeLastFolder(fileName);
     CmpCampaign imported = openCampaign;
     if (readCampaignTextFile(imported, fileName)) // reports a file that does not fit
-        replaceCampaign(std::move(imported), true);
+        changeCampaign(std::move(imported), tr("Import Texts"));
 }
 
 void MainWindow::openConvertCampaign() {
@@ -516,7 +574,7 @@ void MainWindow::openConvertCampaign() {
         if (dialog.exec() != QDialog::Accepted)
             return;
         if (dialog.convert())
-            replaceCampaign(std::move(converted), true);
+            changeCampaign(std::move(converted), tr("Convert Campaign"));
     }
     showChangedCampaignMap();
 }
@@ -526,12 +584,25 @@ void MainWindow::about() {
     box.exec();
 }
 
-void MainWindow::replaceCampaign(CmpCampaign changed, bool markModified) {
-    openCampaign = std::move(changed);
-    if (markModified) {
-        campaignModified = true;
-        updateWindowTitle();
-    }
+void MainWindow::changeCampaign(CmpCampaign changed, const QString &stepName) {
+    if (sameSavedCampaign(openCampaign, changed, gameCatalogue()))
+        return;
+    steps->push(new CampaignStep(stepName, openCampaign, std::move(changed),
+                                 [this](const CmpCampaign &campaign) { showCampaign(campaign); }));
+}
+
+// The map is built anew only when the campaign map or background changed; otherwise the
+// region items take the scenarios' colours and map states, and the selection stays.
+void MainWindow::showCampaign(const CmpCampaign &campaign) {
+    const bool sameMap = campaign.withMap == openCampaign.withMap &&
+                         campaign.campaignMap == openCampaign.campaignMap &&
+                         (campaign.withMap || campaign.background == openCampaign.background);
+    openCampaign = campaign;
+    if (sameMap)
+        updateRegionItems(openCampaign);
+    else
+        showChangedCampaignMap();
+    showSelectedRegionName();
 }
 
 QString MainWindow::scenarioMapsFolder() const {
@@ -552,34 +623,36 @@ void MainWindow::exportMaps() {
 }
 
 // Re-imports every scenario's map from the campaign's folder. A missing file ends the command
-// quietly, a refused one with its message; the maps refreshed before stay, but only a complete
-// refresh marks the campaign changed.
+// quietly, a refused one with its message; the maps refreshed before stay, and like any other
+// change they are one step that marks the campaign.
 void MainWindow::refreshMaps() {
     const QString folder = scenarioMapsFolder();
     CmpCampaign refreshed = openCampaign;
-    bool complete = true;
     for (CmpScenario &scenario : refreshed.scenarios) {
         const QString path = scenarioMapPath(folder, scenario);
         if (path.isEmpty())
             continue;
         QFile file(path);
-        if (!file.exists()) {
-            complete = false;
+        if (!file.exists())
             break;
-        }
         file.open(QIODevice::ReadOnly);
-        const int result = importMap(scenario, file);
-        if (result >= 1)
+        // A map whose bytes did not change keeps the bytes it had, which the undo history
+        // shares with the campaign instead of holding a second copy.
+        CmpScenario imported = scenario;
+        const int result = importMap(imported, file);
+        if (result >= 1) {
+            if (imported.mapData != scenario.mapData)
+                scenario = imported;
             continue;
+        }
         if (result == 0)
             Messages::warning(tr("Error"),
                               tr("Cannot read file %1:\n%2.").arg(path, file.errorString()));
         else
             Messages::warning(tr("Error"), mapErrorMessage(result, path));
-        complete = false;
         break;
     }
-    replaceCampaign(std::move(refreshed), complete);
+    changeCampaign(std::move(refreshed), tr("Refresh Scenario Maps"));
 }
 
 void MainWindow::setTooltipToHintBar() {

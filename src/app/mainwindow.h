@@ -16,6 +16,7 @@ class QAbstractScrollArea;
 class QAction;
 class QLabel;
 class QStringList;
+class QUndoStack;
 
 namespace Ui {
 class MainWindow;
@@ -39,7 +40,7 @@ public:
     // Opens the campaign named by the first argument after the program's name, if any.
     void openFromCommandLine(const QStringList &arguments);
 
-    // Sets the title from `currentFile` and `campaignModified`.
+    // Sets the title from `currentFile` and whether the campaign has unsaved changes.
     void updateWindowTitle();
     // regionLabel: the name of the shown region for a campaign with map, empty otherwise.
     void showSelectedRegionName();
@@ -52,6 +53,10 @@ public:
 
     const CmpCampaign &campaign() const { return openCampaign; }
     QString currentFile() const { return currentFilePath; }
+    // The campaign differs from what was last opened, created or saved.
+    bool isModified() const;
+    // The steps that changed the open campaign, for Undo and Redo.
+    QUndoStack *history() const { return steps; }
 
     int shownCampaignMap = defaultCampaignMap;
     int shownRegion = 0;
@@ -76,12 +81,6 @@ public slots:
     void setTooltipToHintBar();
 
 protected:
-    // The file dialogs; tests answer them without showing a dialog.
-    virtual QString askOpenFileName(const QString &caption, const QString &folder,
-                                    const QString &filter);
-    virtual QString askSaveFileName(const QString &caption, const QString &proposedName,
-                                    const QString &filter);
-
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -95,13 +94,22 @@ private:
     void createKeyShortcuts();
 
     bool saveFile(const QString &fileName);
+    // Save As: false when the user cancelled or the file could not be written.
+    bool saveToChosenFile();
     bool confirmVersionUpgrade();
     int maybeSave();
     void setCurrentFile(const QString &fileName);
     void showChangedCampaignMap();
-    // Takes back the campaign a command or dialog changed: the one place where the open
-    // campaign takes edits, so that every change passes here.
-    void replaceCampaign(CmpCampaign changed, bool markModified);
+    // The one door for changes to the open campaign: a command or dialog hands in the changed
+    // campaign and the name of the step, which becomes an undoable step unless it would save
+    // the same file.
+    void changeCampaign(CmpCampaign changed, const QString &stepName);
+    // Makes campaign the open one and brings the map view and status bar up to date; the
+    // steps call it when they are done, undone and redone.
+    void showCampaign(const CmpCampaign &campaign);
+    void createUndoActions();
+    // Starts a new history for a campaign just opened or created.
+    void startHistory();
     QString lastFolderSetting() const;
     void storeLastFolder(const QString &chosenFile);
     QString scenarioMapsFolder() const;
@@ -111,6 +119,7 @@ private:
     QLabel *regionLabel = nullptr;
     DragAndDropHandler *dropHandler = nullptr;
     CmpCampaign openCampaign;
+    QUndoStack *steps = nullptr;
     QString currentFilePath;
     std::array<QAction *, MaxRecentFiles> recentFileActions{};
     MapBrowser *mapBrowser = nullptr;

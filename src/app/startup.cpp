@@ -4,6 +4,7 @@
 #include "app/fusionstyletweaks.h"
 #include "app/languagechoice.h"
 #include "app/mainwindow.h"
+#include "app/filedialogchooser.h"
 #include "app/messageboxreporter.h"
 #include "app/unixsignals.h"
 #include "gamedata/gamecataloguebuilder.h"
@@ -111,6 +112,8 @@ int runEditor(int argc, char *argv[]) {
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     installEditorReporter();
+    static FileDialogChooser fileDialogs;
+    FileChooser::install(&fileDialogs);
     const QStringList arguments = takeGameFolderArgument(QCoreApplication::arguments());
 
     QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));

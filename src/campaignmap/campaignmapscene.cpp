@@ -39,7 +39,7 @@ CampaignRegionItem *newRegionItem(const CmpCampaign &campaign, int campaignMap, 
 
 QList<CampaignRegionItem *> buildCampaignMapScene(QGraphicsScene *scene,
                                                   const CmpCampaign &campaign, int shownCampaignMap,
-                                                  int shownRegion, MainWindow *mainWindow) {
+                                                  int shownRegion) {
     scene->clear();
     QList<CampaignRegionItem *> regionItems;
     std::optional<QByteArray> bytes = fetchPictureEntry(backgroundName(campaign, shownCampaignMap));
@@ -60,7 +60,6 @@ QList<CampaignRegionItem *> buildCampaignMapScene(QGraphicsScene *scene,
         CampaignRegionItem *item =
             newRegionItem(campaign, shownCampaignMap, region, region == shownRegion);
         item->mapScene = scene;
-        item->mainWindow = mainWindow;
         scene->addItem(item);
         regionItems.append(item);
     }

@@ -1,8 +1,8 @@
 #include "campaignmap/campaignregionitem.h"
 
-#include "app/mainwindow.h"
 #include "campaign/cmpscenario.h"
 #include "campaign/editorvalues.h"
+#include "campaignmap/mygraphicsscene.h"
 #include "campaignmap/regionpicture.h"
 #include "campaignmap/regionstate.h"
 
@@ -51,11 +51,9 @@ void CampaignRegionItem::mousePressEvent(QGraphicsSceneMouseEvent *event) {
             }
         }
     }
-    if (mainWindow) {
-        mainWindow->shownRegion = region;
-        mainWindow->showSelectedRegionName();
-    }
     updatePicture();
+    if (auto *notified = qobject_cast<MyGraphicsScene *>(mapScene))
+        notified->reportRegionSelected(region);
 }
 
 void updateRegionItem(CampaignRegionItem *item, const CmpScenario &scenario) {

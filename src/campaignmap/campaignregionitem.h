@@ -2,7 +2,6 @@
 
 #include <QGraphicsPixmapItem>
 
-class MainWindow;
 class QGraphicsScene;
 struct CmpScenario;
 
@@ -11,7 +10,7 @@ constexpr int mapItemKindKey = 256;
 enum MapItemKind { BackgroundItem = 0, RegionItem = 1 };
 
 // One clickable region of the campaign map. Its picture shows its colour and state (selected,
-// with a map, or empty); a left or right press selects it.
+// with a map, or empty); a left or right press selects it and tells the scene.
 class CampaignRegionItem : public QGraphicsPixmapItem {
 public:
     CampaignRegionItem() = default;
@@ -29,7 +28,6 @@ public:
     bool selected = false;
     bool hasMap = false;
     QGraphicsScene *mapScene = nullptr;
-    MainWindow *mainWindow = nullptr; // told about a newly selected region; may be null
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;

@@ -3,12 +3,19 @@
 #include <QGraphicsScene>
 
 // The campaign map scene. A drag moving over it keeps the action accepted when it entered, so
-// that a dropped file reaches the drop handler instead of being refused by the items.
+// that a dropped file reaches the drop handler instead of being refused by the items. It tells
+// whoever shows the map which region the user selected.
 class MyGraphicsScene : public QGraphicsScene {
     Q_OBJECT
 
 public:
     using QGraphicsScene::QGraphicsScene;
+
+    // Called by a region item the user pressed.
+    void reportRegionSelected(int region) { emit regionSelected(region); }
+
+signals:
+    void regionSelected(int region);
 
 protected:
     void dragMoveEvent(QGraphicsSceneDragDropEvent *event) override;

@@ -23,6 +23,10 @@ MyQGraphicsView::MyQGraphicsView(QWidget *parent) : QGraphicsView(parent) {
     connect(this, &QWidget::customContextMenuRequested, this, &MyQGraphicsView::showContextMenu);
 }
 
+MyGraphicsScene *MyQGraphicsView::mapScene() const {
+    return static_cast<MyGraphicsScene *>(scene());
+}
+
 void MyQGraphicsView::showContextMenu(const QPoint &position) {
     QMenu menu(this);
     QAction *properties = menu.addAction(tr("Properties..."));

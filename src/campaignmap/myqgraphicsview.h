@@ -2,6 +2,7 @@
 
 #include <QGraphicsView>
 
+class MyGraphicsScene;
 class QLabel;
 
 // The view of the campaign map. A double click (except with the right button) and the context
@@ -12,6 +13,9 @@ class MyQGraphicsView : public QGraphicsView {
 
 public:
     explicit MyQGraphicsView(QWidget *parent = nullptr);
+
+    // The scene the view made for itself.
+    MyGraphicsScene *mapScene() const;
 
     // The status bar label that shows the idle hint when the pointer enters the view.
     void setHintLabel(QLabel *label) { hintLabel = label; }

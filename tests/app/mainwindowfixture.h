@@ -1,37 +1,16 @@
 #pragma once
 
-// Helpers of the main window tests: the window with its file dialogs answered by the test, a
-// catalogue that fits the demo game's sample campaigns and has hint rows, and the recent-file
-// list of a private settings store.
+// Helpers of the main window tests: a catalogue that fits the demo game's sample campaigns and
+// has hint rows, a change mark, and the recent-file list of a private settings store.
 
 #include "app/mainwindow.h"
 #include "campaignfilefixture.h"
+#include "filechooserrecorder.h"
 
 #include <QSettings>
 #include <QStringList>
-
-class AnsweredMainWindow : public MainWindow {
-public:
-    struct Question {
-        QString caption;
-        QString folderOrName;
-        QString filter;
-    };
-    QList<Question> questions;
-    QStringList answers; // file names to answer with, in order; none = cancelled
-
-protected:
-    QString askOpenFileName(const QString &caption, const QString &folder,
-                            const QString &filter) override {
-        questions.append({caption, folder, filter});
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-    QString askSaveFileName(const QString &caption, const QString &proposedName,
-                            const QString &filter) override {
-        questions.append({caption, proposedName, filter});
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
-};
+#include <QUndoCommand>
+#include <QUndoStack>
 
 // The catalogue of the demo game in gameFolder (or, without one, just a campaign map 24 of six
 // regions) with hint rows "hint 0" to "hint 21" and named regions on campaign map 24.
@@ -50,6 +29,11 @@ inline GameCatalogue mainWindowCatalogue(const QString &gameFolder = QString()) 
     for (int r = 0; r < regions.size(); ++r)
         regions[r].name = QStringLiteral("Region %1").arg(r);
     return catalogue;
+}
+
+// Marks the window's campaign changed, as any edit would, without changing it.
+inline void markChanged(MainWindow &window) {
+    window.history()->push(new QUndoCommand(QStringLiteral("edit")));
 }
 
 // Keeps the per-user settings of the tests (the recent-file list) inside folder.

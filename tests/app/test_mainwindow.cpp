@@ -1,4 +1,3 @@
-#include "app/campaignmodified.h"
 #include "app/editorresources.h"
 #include "app/filebasename.h"
 #include "app/mainwindow.h"
@@ -9,6 +8,7 @@
 #include "gamedata/settingsfile.h"
 #include "mainwindowfixture.h"
 #include "messagerecorder.h"
+#include "widgetlookup.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -83,7 +83,6 @@ void TestMainWindow::initTestCase() {
 
 void TestMainWindow::init() {
     storeRecentFiles({});
-    campaignModified = false;
     campaignFileVersion = editorVersion;
     sharedSettings() = SettingsFile();
     QDir(game + QStringLiteral("/Maps")).removeRecursively();
@@ -139,7 +138,8 @@ void TestMainWindow::formActionsAndMenus() {
                           "actionRefresh_Scenario_Maps", "actionExport_Scenario_Maps", "-",
                           "recent", "recent", "recent", "recent", "recent", "-", "actionExit"}));
     QCOMPARE(names(window.findChild<QMenu *>(QStringLiteral("menuEdit"))->actions()),
-             QStringList({"campaignProperties", "scenarioProperties", "actionConvertCmp"}));
+             QStringList({"actionUndo", "actionRedo", "-", "campaignProperties",
+                          "scenarioProperties", "actionConvertCmp"}));
     QCOMPARE(names(window.findChild<QMenu *>(QStringLiteral("menuHelp"))->actions()),
              QStringList({"actionAbout"}));
     QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menuFile"))->title(),
@@ -147,7 +147,8 @@ void TestMainWindow::formActionsAndMenus() {
 
     auto *toolBar = window.findChild<QToolBar *>(QStringLiteral("toolBar"));
     QCOMPARE(names(toolBar->actions()),
-             QStringList({"actionNew", "actionOpen", "actionSave", "-", "scenarioProperties"}));
+             QStringList({"actionNew", "actionOpen", "actionSave", "-", "actionUndo", "actionRedo",
+                          "-", "scenarioProperties"}));
     QVERIFY(!toolBar->isMovable());
     QCOMPARE(toolBar->allowedAreas(), Qt::NoToolBarArea);
     QCOMPARE(toolBar->iconSize(), QSize(25, 25));
@@ -204,16 +205,14 @@ void TestMainWindow::aboutBoxIsModal() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QPointer<QDialog> shown;
-    QString shownClass;
-    QTimer::singleShot(0, [&] {
-        shown = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (shown) {
-            shownClass = QString::fromLatin1(shown->metaObject()->className());
-            shown->reject();
-        }
+    bool wasModal = false;
+    whenShown<QDialog>("AboutVadOz", [&](QDialog *dialog) {
+        shown = dialog;
+        wasModal = dialog->isModal();
+        dialog->reject();
     });
     window.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger();
-    QCOMPARE(shownClass, QStringLiteral("AboutVadOz"));
+    QVERIFY(wasModal);
     QVERIFY(shown.isNull()); // closed and destroyed
     QCOMPARE(window.findChildren<QDialog *>().size(), 0);
 }
@@ -275,9 +274,8 @@ void TestMainWindow::untitledTitle() {
     MainWindow window;
     const QString untitled = QStringLiteral("Untitled.y6c - ") + applicationTitle;
     QCOMPARE(window.windowTitle(), untitled);
-    campaignModified = true;
-    window.updateWindowTitle();
-    QCOMPARE(window.windowTitle(), untitled); // an untitled campaign shows no mark
+    markChanged(window);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled.y6c* - ") + applicationTitle);
 }
 
 void TestMainWindow::fileBaseNames_data() {
@@ -345,13 +343,13 @@ void TestMainWindow::unreadableFiles() {
     QCOMPARE(window.windowTitle(), QStringLiteral("Untitled.y6c - ") + applicationTitle);
 
     // With unsaved changes the save question comes first; Cancel keeps everything.
-    campaignModified = true;
+    markChanged(window);
     recorder.clear();
     recorder.queueAnswer(Messages::Cancel);
     window.loadFile(missing);
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.messages[0].text, QStringLiteral("Save changes to Untitled?"));
-    QVERIFY(campaignModified);
+    QVERIFY(window.isModified());
 }
 
 void TestMainWindow::droppedFileIsOpened() {
@@ -421,7 +419,7 @@ void TestMainWindow::saveQuestion_data() {
         "older versions of Tarq campaign editor. Do you really want to save the Untitled?");
     QTest::newRow("cancel keeps the window") << int(Messages::Cancel) << false << false << plain;
     QTest::newRow("no closes without saving") << int(Messages::No) << false << true << plain;
-    QTest::newRow("yes asks for a name, closes") << int(Messages::Yes) << false << true << plain;
+    QTest::newRow("yes, name not given: stays") << int(Messages::Yes) << false << false << plain;
     QTest::newRow("old version: other text") << int(Messages::Cancel) << true << false << upgrade;
 }
 
@@ -430,12 +428,13 @@ void TestMainWindow::saveQuestion() {
     QFETCH(bool, oldVersion);
     QFETCH(bool, closes);
     QFETCH(QString, text);
-    AnsweredMainWindow window;
+    FileChooserRecorder files;
+    MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     if (oldVersion)
         campaignFileVersion = CmpVersion{1, 7, 2};
-    campaignModified = true;
+    markChanged(window);
     MessageRecorder recorder;
     recorder.queueAnswer(Messages::Button(answer));
     window.close();
@@ -447,13 +446,13 @@ void TestMainWindow::saveQuestion() {
     QCOMPARE(recorder.messages[0].buttons,
              Messages::Buttons(Messages::Yes | Messages::No | Messages::Cancel));
     QCOMPARE(recorder.messages[0].defaultButton, Messages::Yes);
-    // Yes on an untitled campaign goes to Save As; cancelling it still closes the window.
-    QCOMPARE(window.questions.size(), answer == Messages::Yes ? 1 : 0);
+    // Yes on an untitled campaign goes to Save As; cancelling it keeps the window and changes.
+    QCOMPARE(files.requests.size(), answer == Messages::Yes ? 1 : 0);
     if (answer == Messages::Yes)
-        QCOMPARE(window.questions[0].caption, QStringLiteral("Save As"));
+        QCOMPARE(files.requests[0].caption, QStringLiteral("Save As"));
     // Without changes nothing is asked.
+    window.history()->setClean();
     window.show();
-    campaignModified = false;
     recorder.clear();
     window.close();
     QVERIFY(!window.isVisible());
@@ -462,37 +461,38 @@ void TestMainWindow::saveQuestion() {
 
 void TestMainWindow::fileDialogFolders() {
     const QString filter = QStringLiteral("Veldmark campaign (*.y6c);;All Files (*)");
-    AnsweredMainWindow window;
+    FileChooserRecorder files;
+    MainWindow window;
     MessageRecorder recorder;
 
     // No "Path" and no Maps folder: open starts in the game folder; save proposes Maps anyway.
     window.open();
-    QCOMPARE(window.questions.last().caption, QStringLiteral("Open Map File"));
-    QCOMPARE(window.questions.last().folderOrName, QFileInfo(game).canonicalFilePath());
-    QCOMPARE(window.questions.last().filter, filter);
+    QCOMPARE(files.requests.last().caption, QStringLiteral("Open Map File"));
+    QCOMPARE(files.requests.last().folder, QFileInfo(game).canonicalFilePath());
+    QCOMPARE(files.requests.last().filter, filter);
     window.saveAs();
-    QCOMPARE(window.questions.last().caption, QStringLiteral("Save As"));
-    QCOMPARE(window.questions.last().folderOrName, game + QStringLiteral("/Maps/Untitled"));
-    QCOMPARE(window.questions.last().filter, filter);
+    QCOMPARE(files.requests.last().caption, QStringLiteral("Save As"));
+    QCOMPARE(files.requests.last().folder, game + QStringLiteral("/Maps/Untitled"));
+    QCOMPARE(files.requests.last().filter, filter);
     QVERIFY(sharedSettings().getText("Campaign Editor", "Path").isEmpty());
 
     // With a Maps folder open starts there (canonical path).
     QVERIFY(QDir().mkpath(game + QStringLiteral("/Maps")));
     window.open();
-    QCOMPARE(window.questions.last().folderOrName,
+    QCOMPARE(files.requests.last().folder,
              QFileInfo(game + QStringLiteral("/Maps")).canonicalFilePath());
 
     // A chosen file's folder becomes "Path" (UTF-8), and the next dialogs start there.
     const QString folder = temporary.filePath(QStringLiteral("Kampagnen Ölwald"));
     QVERIFY(QDir().mkpath(folder));
-    window.answers = QStringList{folder + QStringLiteral("/missing.y6c")};
+    files.answers = QStringList{folder + QStringLiteral("/missing.y6c")};
     window.open();
     QCOMPARE(sharedSettings().getText("Campaign Editor", "Path"), folder.toUtf8());
     QCOMPARE(recorder.messages.size(), 1); // the chosen file was loaded (and is missing)
     window.open();
-    QCOMPARE(window.questions.last().folderOrName, folder);
+    QCOMPARE(files.requests.last().folder, folder);
     window.saveAs();
-    QCOMPARE(window.questions.last().folderOrName, folder + QStringLiteral("/Untitled"));
+    QCOMPARE(files.requests.last().folder, folder + QStringLiteral("/Untitled"));
 }
 
 void TestMainWindow::resizeRule() {

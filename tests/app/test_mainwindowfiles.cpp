@@ -1,17 +1,21 @@
-#include "app/campaignmodified.h"
 #include "app/editorresources.h"
+#include "campaign/campaigncompare.h"
 #include "campaign/campaignfile.h"
 #include "campaign/campaigntexts.h"
 #include "campaign/editorvalues.h"
 #include "gamedata/gamefolder.h"
+#include "gamedata/lodarchiveset.h"
 #include "gamedata/settingsfile.h"
 #include "mainwindowfixture.h"
 #include "messagerecorder.h"
+#include "widgetlookup.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -21,6 +25,7 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -34,15 +39,6 @@ const QString upgradeQuestion = QStringLiteral(
 
 QAction *action(MainWindow &window, const char *name) {
     return window.findChild<QAction *>(QLatin1String(name));
-}
-
-// Acts on the modal dialog once it shows, as a user would.
-void whenDialogShows(const std::function<void(QDialog *)> &act) {
-    QTimer::singleShot(0, [act] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        act(dialog);
-    });
 }
 
 } // namespace
@@ -72,6 +68,8 @@ private slots:
     void refusedImportChangesNothing();
     void convertThroughTheDialog();
     void convertBackWithTheWarning();
+    void undoAndRedoEachCommand_data();
+    void undoAndRedoEachCommand();
 
 private:
     // A copy of a sample campaign in the test's own folder.
@@ -86,6 +84,7 @@ void TestMainWindowFiles::initTestCase() {
     registerEditorResources();
     samples = sampleCampaignFolder(demo);
     setGameFolder(demo.path());
+    loadLodArchives(); // the pictures Scenario Properties shows
     setGameCatalogue(mainWindowCatalogue(demo.path()));
 }
 
@@ -93,7 +92,6 @@ void TestMainWindowFiles::init() {
     work.reset(new QTemporaryDir);
     useSettingsFolder(work->filePath(QStringLiteral("settings")));
     storeRecentFiles({});
-    campaignModified = false;
     campaignFileVersion = editorVersion;
     sharedSettings() = SettingsFile();
 }
@@ -107,7 +105,8 @@ QString TestMainWindowFiles::sample(const QString &name, const QString &copyName
 }
 
 void TestMainWindowFiles::openAndSave() {
-    AnsweredMainWindow window;
+    FileChooserRecorder files;
+    MainWindow window;
     MessageRecorder recorder;
     const QString chain = sample(QStringLiteral("Chain.y6c"));
     const QByteArray original = readWholeFile(chain);
@@ -123,7 +122,7 @@ void TestMainWindowFiles::openAndSave() {
     // Save writes the same campaign data and the same embedded maps back.
     window.save();
     QCOMPARE(recorder.lines(), QStringList());
-    QVERIFY(window.questions.isEmpty());
+    QVERIFY(files.requests.isEmpty());
     const CampaignFileParts before = splitCampaignFile(original);
     const CampaignFileParts after = splitCampaignFile(readWholeFile(chain));
     QCOMPARE(after.content, before.content);
@@ -132,25 +131,22 @@ void TestMainWindowFiles::openAndSave() {
     // Save As proposes the base name in the last folder and takes the new name.
     sharedSettings().setText("Campaign Editor", "Path", work->path().toUtf8());
     const QString copy = work->filePath(QStringLiteral("copy.y6c"));
-    window.answers = QStringList{copy};
-    campaignModified = true;
-    window.updateWindowTitle();
+    files.answers = QStringList{copy};
+    markChanged(window);
     QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c*") + titleEnd);
     window.saveAs();
-    QCOMPARE(window.questions.last().folderOrName, work->filePath(QStringLiteral("Chain")));
+    QCOMPARE(files.requests.last().folder, work->filePath(QStringLiteral("Chain")));
     QCOMPARE(window.currentFile(), copy);
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("copy.y6c") + titleEnd);
     QCOMPARE(storedRecentFiles(), QStringList({copy, chain}));
     QCOMPARE(splitCampaignFile(readWholeFile(copy)).content, before.content);
 
-    // New with the dialog's first choice gives the untitled empty campaign on campaign map 24;
-    // the flag stays as it was.
-    campaignModified = true;
-    QTimer::singleShot(0, [] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        QCOMPARE(dialog->objectName(), QStringLiteral("newcampaign"));
+    // New asks about unsaved changes first; with the dialog's first choice it gives the untitled,
+    // unchanged empty campaign on campaign map 24.
+    markChanged(window);
+    recorder.queueAnswer(Messages::No);
+    whenShown<QWidget>("newcampaign", [](QWidget *dialog) {
         QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
                           Qt::LeftButton);
     });
@@ -161,11 +157,13 @@ void TestMainWindowFiles::openAndSave() {
     QCOMPARE(window.campaign().scenarios.size(), 6);
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("regionLabel"))->text(),
              QStringLiteral("Region 0"));
-    QVERIFY(campaignModified);
+    QVERIFY(!window.isModified());
+    QCOMPARE(recorder.lines().last(),
+             QStringLiteral("warning|Veldmark: Tarq Campaign Editor|Save changes to copy?"));
 }
 
 void TestMainWindowFiles::versionQuestion() {
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     const QString old = sample(QStringLiteral("Format10Sub0.y6c"));
     window.loadFile(old);
@@ -173,8 +171,7 @@ void TestMainWindowFiles::versionQuestion() {
     QCOMPARE(campaignFileVersion, CmpVersion{});
     const QByteArray original = readWholeFile(old);
 
-    campaignModified = true;
-    window.updateWindowTitle();
+    markChanged(window);
     recorder.queueAnswer(Messages::No);
     window.save();
     QCOMPARE(recorder.messages.size(), 1);
@@ -183,7 +180,7 @@ void TestMainWindowFiles::versionQuestion() {
     QCOMPARE(recorder.messages[0].text, upgradeQuestion);
     QCOMPARE(recorder.messages[0].buttons, Messages::Buttons(Messages::Yes | Messages::No));
     QCOMPARE(readWholeFile(old), original); // declined: nothing written
-    QVERIFY(campaignModified);
+    QVERIFY(window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Format10Sub0.y6c*") + titleEnd);
 
     recorder.clear();
@@ -191,7 +188,7 @@ void TestMainWindowFiles::versionQuestion() {
     window.save();
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(campaignFileVersion, editorVersion);
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Format10Sub0.y6c") + titleEnd);
     // Now format 10, subversion 2.
     QCOMPARE(splitCampaignFile(readWholeFile(old)).content.left(8),
@@ -203,12 +200,12 @@ void TestMainWindowFiles::versionQuestion() {
 }
 
 void TestMainWindowFiles::yesInSaveQuestionAsksNoSecondTime() {
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     const QString old = sample(QStringLiteral("Format10Sub1.y6c"));
     const QString chain = sample(QStringLiteral("Chain.y6c"));
     window.loadFile(old);
-    campaignModified = true;
+    markChanged(window);
     recorder.queueAnswer(Messages::Yes);
     window.loadFile(chain); // asks to save the old-version campaign first
     QCOMPARE(recorder.messages.size(), 1);
@@ -220,7 +217,7 @@ void TestMainWindowFiles::yesInSaveQuestionAsksNoSecondTime() {
     QCOMPARE(splitCampaignFile(readWholeFile(old)).content.mid(4, 4),
              QByteArray("\x02\x00\x00\x00", 4)); // saved without a second question
     QCOMPARE(window.currentFile(), chain);
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
 
     // The next save of a loaded old campaign asks again: the skip was used up.
     window.loadFile(sample(QStringLiteral("Format10Sub0.y6c")));
@@ -232,14 +229,14 @@ void TestMainWindowFiles::yesInSaveQuestionAsksNoSecondTime() {
 }
 
 void TestMainWindowFiles::unwritableFile() {
-    AnsweredMainWindow window;
+    FileChooserRecorder files;
+    MainWindow window;
     MessageRecorder recorder;
     const QString chain = sample(QStringLiteral("Chain.y6c"));
     window.loadFile(chain);
-    campaignModified = true;
-    window.updateWindowTitle();
+    markChanged(window);
     const QString unwritable = work->filePath(QStringLiteral("no/such/folder/x.y6c"));
-    window.answers = QStringList{unwritable};
+    files.answers = QStringList{unwritable};
     window.saveAs();
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.messages[0].kind, Messages::Kind::Warning);
@@ -247,7 +244,7 @@ void TestMainWindowFiles::unwritableFile() {
     QVERIFY(recorder.messages[0].text.startsWith(
         QStringLiteral("Cannot write file %1:\n").arg(unwritable)));
     QCOMPARE(window.currentFile(), chain);
-    QVERIFY(campaignModified);
+    QVERIFY(window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c*") + titleEnd);
     QCOMPARE(storedRecentFiles(), QStringList{chain});
 }
@@ -266,12 +263,11 @@ void TestMainWindowFiles::failedLoadKeepsCampaign_data() {
 void TestMainWindowFiles::failedLoadKeepsCampaign() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     const QString chain = sample(QStringLiteral("Chain.y6c"));
     window.loadFile(chain);
-    campaignModified = true;
-    window.updateWindowTitle();
+    markChanged(window);
     const QString bad = work->filePath(QStringLiteral("bad.y6c"));
     writeWholeFile(bad, bytes);
     recorder.queueAnswer(Messages::No); // do not save the changes first
@@ -281,15 +277,15 @@ void TestMainWindowFiles::failedLoadKeepsCampaign() {
         QCOMPARE(recorder.lines().last(), message);
     QCOMPARE(window.currentFile(), chain);
     QCOMPARE(window.campaign().name, QStringLiteral("The Long Road"));
-    QVERIFY(campaignModified);
+    QVERIFY(window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c*") + titleEnd);
     QCOMPARE(storedRecentFiles(), QStringList{chain});
     QVERIFY(QApplication::overrideCursor() == nullptr);
 }
 
 void TestMainWindowFiles::recentFiles() {
-    AnsweredMainWindow window;
-    AnsweredMainWindow other;
+    MainWindow window;
+    MainWindow other;
     MessageRecorder recorder;
     QStringList files;
     for (int i = 1; i <= 6; ++i)
@@ -315,7 +311,7 @@ void TestMainWindowFiles::recentFiles() {
 }
 
 void TestMainWindowFiles::exportWritesEachMap() {
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     const QString chain = sample(QStringLiteral("Chain.y6c"));
     window.loadFile(chain);
@@ -334,33 +330,33 @@ void TestMainWindowFiles::exportWritesEachMap() {
     QCOMPARE(exported, 3);
     // Together the exported files are exactly the maps embedded in the campaign file.
     QCOMPARE(allMaps, splitCampaignFile(readWholeFile(chain)).maps);
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c") + titleEnd);
     QCOMPARE(recorder.lines(), QStringList());
 }
 
 void TestMainWindowFiles::refreshStopsAtMissingMap() {
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     window.loadFile(sample(QStringLiteral("Chain.y6c")));
     const QByteArray before = CampaignFile::campaignData(window.campaign(), gameCatalogue());
     window.refreshMaps(); // no map files next to the campaign
     QCOMPARE(recorder.lines(), QStringList());
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c") + titleEnd);
     QCOMPARE(CampaignFile::campaignData(window.campaign(), gameCatalogue()), before);
 }
 
 void TestMainWindowFiles::refreshReimportsMaps() {
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     window.loadFile(sample(QStringLiteral("Chain.y6c")));
     const CmpCampaign loaded = window.campaign();
     window.exportMaps();
     window.refreshMaps();
     QCOMPARE(recorder.lines(), QStringList());
-    QVERIFY(campaignModified);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c*") + titleEnd);
+    QVERIFY(!window.isModified()); // the same maps again change nothing
+    QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c") + titleEnd);
     for (int i = 0; i < loaded.scenarios.size(); ++i) {
         QCOMPARE(window.campaign().scenarios[i].mapData, loaded.scenarios[i].mapData);
         QCOMPARE(window.campaign().scenarios[i].hasMap(), loaded.scenarios[i].hasMap());
@@ -368,7 +364,7 @@ void TestMainWindowFiles::refreshReimportsMaps() {
 }
 
 void TestMainWindowFiles::refreshStopsAtRefusedMap() {
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     window.loadFile(sample(QStringLiteral("Chain.y6c")));
     window.exportMaps();
@@ -380,12 +376,12 @@ void TestMainWindowFiles::refreshStopsAtRefusedMap() {
     window.refreshMaps();
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.messages[0].title, QStringLiteral("Error"));
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c") + titleEnd);
 }
 
 void TestMainWindowFiles::droppedCampaignOpens() {
-    AnsweredMainWindow window;
+    MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     MessageRecorder recorder;
@@ -417,21 +413,22 @@ void TestMainWindowFiles::editorOpensCommandLineCampaign() {
 }
 
 void TestMainWindowFiles::exportThenImport() {
-    AnsweredMainWindow window;
+    FileChooserRecorder files;
+    MainWindow window;
     MessageRecorder recorder;
     const QString marches = sample(QStringLiteral("Marches.y6c"));
     window.loadFile(marches);
     const QString text = work->filePath(QStringLiteral("texts.txt"));
 
     // Export: the base name alone is proposed, and the folder setting stays untouched.
-    window.answers = QStringList{text};
+    files.answers = QStringList{text};
     action(window, "actionExport_Texts")->trigger();
-    QCOMPARE(window.questions.last().caption, QStringLiteral("Save As"));
-    QCOMPARE(window.questions.last().folderOrName, QStringLiteral("Marches"));
-    QCOMPARE(window.questions.last().filter, textFilter);
+    QCOMPARE(files.requests.last().caption, QStringLiteral("Save As"));
+    QCOMPARE(files.requests.last().folder, QStringLiteral("Marches"));
+    QCOMPARE(files.requests.last().filter, textFilter);
     QCOMPARE(readWholeFile(text), exportCampaignTexts(window.campaign()));
     QVERIFY(sharedSettings().getText("Campaign Editor", "Path").isEmpty());
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Marches.y6c") + titleEnd);
 
     // Import of the edited file: the folder offered is Maps of the game; the chosen file's
@@ -439,21 +436,22 @@ void TestMainWindowFiles::exportThenImport() {
     QByteArray edited = readWholeFile(text);
     edited.replace("The fens are ours.", "Die S\xfcmpfe\tsind unser.");
     writeWholeFile(text, edited);
-    window.answers = QStringList{text};
+    files.answers = QStringList{text};
     action(window, "actionImport_Texts")->trigger();
-    QCOMPARE(window.questions.last().caption, QStringLiteral("Open"));
-    QCOMPARE(window.questions.last().folderOrName, gamePath(QStringLiteral("Maps")));
-    QCOMPARE(window.questions.last().filter, textFilter);
+    QCOMPARE(files.requests.last().caption, QStringLiteral("Open"));
+    QCOMPARE(files.requests.last().folder, gamePath(QStringLiteral("Maps")));
+    QCOMPARE(files.requests.last().filter, textFilter);
     QCOMPARE(QString::fromUtf8(sharedSettings().getText("Campaign Editor", "Path")), work->path());
     QCOMPARE(recorder.lines(), QStringList());
     QCOMPARE(window.campaign().scenarios[0].epilogues[0]->text,
              QStringLiteral("Die S\u00fcmpfe\nsind unser."));
-    QVERIFY(campaignModified);
+    QVERIFY(window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Marches.y6c*") + titleEnd);
 }
 
 void TestMainWindowFiles::refusedImportChangesNothing() {
-    AnsweredMainWindow window;
+    FileChooserRecorder files;
+    MainWindow window;
     MessageRecorder recorder;
     window.loadFile(sample(QStringLiteral("Marches.y6c")));
     const QByteArray before = exportCampaignTexts(window.campaign());
@@ -464,20 +462,20 @@ void TestMainWindowFiles::refusedImportChangesNothing() {
     writeWholeFile(text, file);
 
     sharedSettings().setText("Campaign Editor", "Path", "/some/folder");
-    window.answers = QStringList{text};
+    files.answers = QStringList{text};
     window.importTexts();
-    QCOMPARE(window.questions.last().folderOrName, QStringLiteral("/some/folder"));
+    QCOMPARE(files.requests.last().folder, QStringLiteral("/some/folder"));
     QCOMPARE(recorder.lines(),
              QStringList{QStringLiteral("warning|Error|Cannot read file %1 - incorrect "
                                         "campaign text:\\nUnknown error.")
                              .arg(text)});
     QCOMPARE(exportCampaignTexts(window.campaign()), before);
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
 
     // A file that cannot be opened: its own message, and the folder is stored already.
     recorder.clear();
     const QString missing = work->filePath(QStringLiteral("sub/missing.txt"));
-    window.answers = QStringList{missing};
+    files.answers = QStringList{missing};
     window.importTexts();
     QCOMPARE(recorder.lines().size(), 1);
     QVERIFY(recorder.lines()[0].startsWith(
@@ -494,27 +492,26 @@ void TestMainWindowFiles::refusedImportChangesNothing() {
              work->filePath(QStringLiteral("sub")));
 
     // An untitled campaign proposes "Untitled"; a file that cannot be created is reported.
-    whenDialogShows([](QDialog *dialog) { dialog->accept(); }); // the new-campaign dialog
+    whenShown<QDialog>("newcampaign", [](QDialog *dialog) { dialog->accept(); });
     window.newFile();
     const QString unwritable = work->filePath(QStringLiteral("no/such/folder/x.txt"));
-    window.answers = QStringList{unwritable};
+    files.answers = QStringList{unwritable};
     window.exportTexts();
-    QCOMPARE(window.questions.last().folderOrName, QStringLiteral("Untitled"));
+    QCOMPARE(files.requests.last().folder, QStringLiteral("Untitled"));
     QCOMPARE(recorder.lines().size(), 1);
     QVERIFY(recorder.lines()[0].startsWith(
         QStringLiteral("warning|Error|Cannot write file %1:\\n").arg(unwritable)));
 }
 
 void TestMainWindowFiles::convertThroughTheDialog() {
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     window.loadFile(sample(QStringLiteral("Marches.y6c")));
     selectedRegion = 3;
     window.shownRegion = 3;
 
     QStringList offered;
-    whenDialogShows([&offered](QDialog *dialog) {
-        QCOMPARE(dialog->objectName(), QStringLiteral("ConvertCampaign"));
+    whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Convert Campaign"));
         QCOMPARE(dialog->findChild<QLabel *>("convertLabel")->text(),
                  QStringLiteral("Convert to campaign without map"));
@@ -544,7 +541,7 @@ void TestMainWindowFiles::convertThroughTheDialog() {
     QVERIFY(!window.campaign().withMap);
     QCOMPARE(window.campaign().background, offered.value(1).toInt());
     QCOMPARE(window.campaign().scenarios.size(), 5);
-    QVERIFY(campaignModified);
+    QVERIFY(window.isModified());
     QCOMPARE(window.windowTitle(), QStringLiteral("Marches.y6c*") + titleEnd);
     QCOMPARE(window.shownCampaignMap, 0);
     QCOMPARE(window.shownRegion, 0);
@@ -560,14 +557,14 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     catalogue.campaignMaps[2].regionCount = 2;
     catalogue.campaignMaps[2].regions = catalogue.campaignMaps[24].regions.mid(0, 2);
     setGameCatalogue(catalogue);
-    AnsweredMainWindow window;
+    MainWindow window;
     MessageRecorder recorder;
     window.loadFile(sample(QStringLiteral("Chain.y6c")));
 
     // Answered No: nothing changes.
     recorder.queueAnswer(Messages::No);
     QStringList offered;
-    whenDialogShows([&offered](QDialog *dialog) {
+    whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
         QCOMPARE(dialog->findChild<QLabel *>("convertLabel")->text(),
                  QStringLiteral("Convert to campaign with map"));
         QCOMPARE(dialog->findChild<QLabel *>("bgLabel")->text(), QStringLiteral("Map"));
@@ -594,17 +591,17 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
                          "to different type? Some scenarios will be deleted!"});
     QVERIFY(!window.campaign().withMap);
     QCOMPARE(window.campaign().scenarios.size(), 4);
-    QVERIFY(!campaignModified);
+    QVERIFY(!window.isModified());
 
     // Cancelled: no question at all.
     recorder.clear();
-    whenDialogShows([](QDialog *dialog) { dialog->reject(); });
+    whenShown<QDialog>("ConvertCampaign", [](QDialog *dialog) { dialog->reject(); });
     window.openConvertCampaign();
     QCOMPARE(recorder.lines(), QStringList());
     QVERIFY(!window.campaign().withMap);
 
     // Yes: the map of twelve regions gets the chain and nine empty scenarios.
-    whenDialogShows([](QDialog *dialog) {
+    whenShown<QDialog>("ConvertCampaign", [](QDialog *dialog) {
         dialog->findChild<QListWidget *>("listWidget")->setCurrentRow(3);
         dialog->accept();
     });
@@ -615,8 +612,89 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     QVERIFY(window.campaign().scenarios[2].prerequisites.testBit(1));
     QCOMPARE(window.shownCampaignMap, 25);
     QCOMPARE(currentCampaignMap, 25);
-    QVERIFY(campaignModified);
+    QVERIFY(window.isModified());
     setGameCatalogue(mainWindowCatalogue(demo.path()));
+}
+
+void TestMainWindowFiles::undoAndRedoEachCommand_data() {
+    QTest::addColumn<QString>("command");
+    for (const char *command : {"Campaign Properties", "Scenario Properties", "Convert Campaign",
+                                "Import Texts", "Refresh Scenario Maps"})
+        QTest::newRow(command) << QString::fromLatin1(command);
+}
+
+// Each command is one step: undone it gives back the campaign before it and the saved state,
+// redone the campaign after it; saving makes the state after it the clean one.
+void TestMainWindowFiles::undoAndRedoEachCommand() {
+    QFETCH(QString, command);
+    FileChooserRecorder files;
+    MainWindow window;
+    MessageRecorder recorder;
+    const QString chain = sample(QStringLiteral("Chain.y6c"));
+    window.loadFile(chain);
+    const CmpCampaign before = window.campaign();
+    const auto clickOk = [](QWidget *dialog) {
+        widget<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+    };
+    if (command == QLatin1String("Campaign Properties")) {
+        whenShown<QWidget>("EditCampaign", [clickOk](QWidget *dialog) {
+            widget<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Renamed"));
+            clickOk(dialog);
+        });
+        action(window, "campaignProperties")->trigger();
+    } else if (command == QLatin1String("Scenario Properties")) {
+        whenShown<QWidget>("ScenarioInfo", [clickOk](QWidget *dialog) {
+            widget<QComboBox>(dialog, "difficultyCombobox")->setCurrentIndex(4);
+            clickOk(dialog);
+        });
+        action(window, "scenarioProperties")->trigger();
+    } else if (command == QLatin1String("Convert Campaign")) {
+        whenShown<QDialog>("ConvertCampaign", [](QDialog *dialog) { dialog->accept(); });
+        action(window, "actionConvertCmp")->trigger();
+    } else if (command == QLatin1String("Import Texts")) {
+        const QString text = work->filePath(QStringLiteral("texts.txt"));
+        writeWholeFile(text, exportCampaignTexts(before).replace("The Long Road", "Short Road"));
+        files.answers = QStringList{text};
+        action(window, "actionImport_Texts")->trigger();
+    } else {
+        window.exportMaps();
+        const CmpScenario &first = *std::find_if(before.scenarios.begin(), before.scenarios.end(),
+                                                 [](const CmpScenario &s) { return s.hasMap(); });
+        const QString other = demo.filePath(QStringLiteral("Maps/TarqCrossing.y6m"));
+        QVERIFY(readWholeFile(other) != first.mapData);
+        writeWholeFile(work->filePath(first.mapName), readWholeFile(other));
+        action(window, "actionRefresh_Scenario_Maps")->trigger();
+    }
+    QCOMPARE(recorder.lines().filter(QStringLiteral("|Error|")), QStringList());
+    const CmpCampaign after = window.campaign();
+    QVERIFY(!sameSavedCampaign(before, after, gameCatalogue()));
+    // The step shares the maps it did not change instead of copying them.
+    for (int i = 0; i < qMin(before.scenarios.size(), after.scenarios.size()); ++i)
+        if (before.scenarios[i].mapData == after.scenarios[i].mapData)
+            QVERIFY(after.scenarios[i].mapData.isSharedWith(before.scenarios[i].mapData));
+
+    QAction *undo = action(window, "actionUndo");
+    QAction *redo = action(window, "actionRedo");
+    const QString marked = QStringLiteral("Chain.y6c*") + titleEnd;
+    const QString clean = QStringLiteral("Chain.y6c") + titleEnd;
+    QCOMPARE(undo->text(), QStringLiteral("Undo ") + command);
+    QVERIFY(undo->isEnabled() && !redo->isEnabled());
+    QCOMPARE(window.windowTitle(), marked);
+    undo->trigger();
+    QVERIFY(sameSavedCampaign(window.campaign(), before, gameCatalogue()));
+    QCOMPARE(window.windowTitle(), clean);
+    QCOMPARE(redo->text(), QStringLiteral("Redo ") + command);
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    redo->trigger();
+    QVERIFY(sameSavedCampaign(window.campaign(), after, gameCatalogue()));
+    QCOMPARE(window.windowTitle(), marked);
+
+    window.save();
+    QCOMPARE(window.windowTitle(), clean);
+    undo->trigger();
+    QCOMPARE(window.windowTitle(), marked);
+    redo->trigger();
+    QCOMPARE(window.windowTitle(), clean);
 }
 
 QTEST_MAIN(TestMainWindowFiles)

@@ -51,7 +51,7 @@ private slots:
 
         std::unique_ptr<QTranslator> translators[2];
         installTranslators(language, gameDir.path() + QStringLiteral("/Tarq_Data/"), translators);
-        AnsweredMainWindow window;
+        MainWindow window;
         auto *menu = window.findChild<QMenu *>(QStringLiteral("menuFile"));
         QVERIFY(menu);
         QCOMPARE(menu->title().remove(QLatin1Char('&')), fileMenu);
@@ -67,7 +67,7 @@ private slots:
         QTemporaryDir empty;
         std::unique_ptr<QTranslator> translators[2];
         installTranslators(1, empty.path() + QLatin1Char('/'), translators);
-        AnsweredMainWindow window;
+        MainWindow window;
         QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menuFile"))->title(),
                  QStringLiteral("File"));
     }

@@ -10,6 +10,7 @@
 #include "campaignmap/regioncolors.h"
 #include "messagerecorder.h"
 #include "regionpicturefixture.h"
+#include "widgetlookup.h"
 
 #include <QDialog>
 #include <QGraphicsScene>
@@ -164,8 +165,7 @@ void TestMapView::sceneOfCampaignWithMap() {
     campaign.scenarios = {scenarioWith(5, true), scenarioWith(0, false)};
     QGraphicsScene scene;
     scene.addRect(0, 0, 5, 5); // an item of an earlier build
-    const QList<CampaignRegionItem *> items =
-        buildCampaignMapScene(&scene, campaign, maskMap, 1, nullptr);
+    const QList<CampaignRegionItem *> items = buildCampaignMapScene(&scene, campaign, maskMap, 1);
     QCOMPARE(items.size(), 3);
     QCOMPARE(scene.items().size(), 4);
 
@@ -202,8 +202,7 @@ void TestMapView::readyMadePiecesOfKind0Map() {
     campaign.campaignMap = pieceMap;
     campaign.scenarios = {scenarioWith(6, true), scenarioWith(1, true)};
     QGraphicsScene scene;
-    const QList<CampaignRegionItem *> items =
-        buildCampaignMapScene(&scene, campaign, pieceMap, 0, nullptr);
+    const QList<CampaignRegionItem *> items = buildCampaignMapScene(&scene, campaign, pieceMap, 0);
     QCOMPARE(items.size(), 2);
     QCOMPARE(items[0]->pixmap().toImage().pixel(1, 1), qRgb(100, 6 * 30, 7));
     QCOMPARE(items[1]->pixmap().toImage().pixel(1, 1), qRgb(0, 1 * 30, 7));
@@ -238,7 +237,7 @@ void TestMapView::sceneWithoutRegions() {
     QGraphicsScene scene;
     scene.addRect(0, 0, 5, 5);
     MessageRecorder recorder;
-    QVERIFY(buildCampaignMapScene(&scene, campaign, campaignMap, 0, nullptr).isEmpty());
+    QVERIFY(buildCampaignMapScene(&scene, campaign, campaignMap, 0).isEmpty());
     QCOMPARE(scene.items().size(), items);
     if (items)
         QCOMPARE(static_cast<QGraphicsPixmapItem *>(scene.items().first())
@@ -301,8 +300,7 @@ void TestMapView::mouseButtonsOnRegions() {
 void TestMapView::selectionFrameNeverDrawn() {
     CmpCampaign campaign;
     QGraphicsScene scene;
-    const QList<CampaignRegionItem *> items =
-        buildCampaignMapScene(&scene, campaign, maskMap, 0, nullptr);
+    const QList<CampaignRegionItem *> items = buildCampaignMapScene(&scene, campaign, maskMap, 0);
     CampaignRegionItem *item = items.first();
     auto render = [item](QStyle::State state) {
         QImage image(12, 12, QImage::Format_ARGB32_Premultiplied);
@@ -353,7 +351,7 @@ void TestMapView::doubleClickAndContextMenuAskForProperties() {
     // A campaign without map has no regions, but a double click still asks.
     CmpCampaign withoutMap;
     withoutMap.withMap = false;
-    buildCampaignMapScene(view->scene(), withoutMap, maskMap, 0, window.get());
+    buildCampaignMapScene(view->scene(), withoutMap, maskMap, 0);
     QCOMPARE(view->scene()->items().size(), 1);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, onRegion);
     QCOMPARE(asked.size(), 4);
@@ -408,11 +406,7 @@ void TestMapView::regionItemsFollowEditedScenarios() {
 
     // New, answered with the dialog's first campaign map, rebuilds the map: one empty region per
     // region, the first selected.
-    QTimer::singleShot(0, [] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->accept();
-    });
+    whenShown<QDialog>("newcampaign", [](QDialog *dialog) { dialog->accept(); });
     window->newFile();
     QCOMPARE(window->regionItems.size(), 3);
     QCOMPARE(itemPixel(window->regionItems[0]), expectedPixel(1, 2));

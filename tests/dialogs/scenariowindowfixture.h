@@ -10,7 +10,6 @@
 #include "gamedata/gamepictures.h"
 #include "widgetlookup.h"
 
-#include <QFileDialog>
 #include <QListWidget>
 #include <QStringList>
 #include <QtTest>
@@ -115,30 +114,4 @@ inline QString prerequisiteListState(const QListWidget *list) {
                       (checked ? (enabled ? "+" : "=") : "-"));
     }
     return states.join(QLatin1Char(' '));
-}
-
-// Answers the next file dialog with path (an empty path cancels it); what the dialog showed is
-// stored in *shown: its title and the file it proposed.
-struct ShownFileDialog {
-    QString title;
-    QString proposed;
-    QString filter;
-};
-inline void answerFileDialog(const QString &path, ShownFileDialog *shown = nullptr) {
-    whenModalShown([path, shown](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY2(dialog, "a file dialog");
-        if (shown) {
-            shown->title = dialog->windowTitle();
-            const QStringList selected = dialog->selectedFiles();
-            shown->proposed = selected.value(0);
-            shown->filter = dialog->nameFilters().join(QStringLiteral(";;"));
-        }
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(path);
-        static_cast<QDialog *>(dialog)->accept();
-    });
 }

@@ -77,11 +77,7 @@ CmpCampaign crossoverCampaign() {
 // Answers the modal dialog that `action` opens.
 void answerDialog(const std::function<void(HeroCrossoverDialog *)> &answer,
                   const std::function<void()> &action) {
-    QTimer::singleShot(0, [answer] {
-        auto *dialog = qobject_cast<HeroCrossoverDialog *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        answer(dialog);
-    });
+    whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", answer);
     action();
 }
 
@@ -251,7 +247,6 @@ private slots:
         QTest::mouseDClick(table->viewport(), Qt::RightButton, {}, second);
         QVERIFY(table->selectedItems().isEmpty());
         QVERIFY(!page.findChild<QPushButton *>("editButton")->isEnabled());
-        QVERIFY(!QApplication::activeModalWidget());
         clickCell(table, 1);
         QCOMPARE(table->currentRow(), 1);
     }

@@ -101,8 +101,7 @@ private slots:
 
     void okAndCancel() {
         NewCampaign dialog;
-        whenModalShown([](QWidget *shown) {
-            QVERIFY(shown);
+        whenShown<QWidget>("newcampaign", [](QWidget *shown) {
             widget<QListWidget>(*shown, "listWidget")->setCurrentRow(2);
             QTest::mouseClick(
                 widget<QDialogButtonBox>(*shown, "buttonBox")->button(QDialogButtonBox::Ok),
@@ -112,7 +111,7 @@ private slots:
         QCOMPARE(dialog.selectedId(), 10);
 
         NewCampaign cancelled;
-        whenModalShown([](QWidget *shown) {
+        whenShown<QWidget>("newcampaign", [](QWidget *shown) {
             QTest::mouseClick(
                 widget<QDialogButtonBox>(*shown, "buttonBox")->button(QDialogButtonBox::Cancel),
                 Qt::LeftButton);

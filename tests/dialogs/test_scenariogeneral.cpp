@@ -4,6 +4,7 @@
 #include "demogamefixture.h"
 #include "dialogs/scenario/scenarioinfo.h"
 #include "filebytes.h"
+#include "filechooserrecorder.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/settingsfile.h"
 #include "gamedata/textcodec.h"
@@ -293,7 +294,8 @@ private slots:
         const CmpCampaign campaign = campaignWithMap();
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 1);
         MessageRecorder recorder;
-        answerFileDialog(path);
+        FileChooserRecorder files;
+        files.answers = QStringList{path};
         press(&window, "refreshButton");
         QCOMPARE(recorder.messages.size(), 1);
         QCOMPARE(recorder.messages[0].kind, Messages::Kind::Warning);
@@ -319,12 +321,13 @@ private slots:
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 3);
         QCOMPARE(prereqList(&window)->count(), 0);
         MessageRecorder recorder;
-        ShownFileDialog shown;
-        answerFileDialog(path, &shown);
+        FileChooserRecorder files;
+        files.answers = QStringList{path};
         press(&window, "refreshButton");
         QVERIFY(recorder.messages.isEmpty());
-        QCOMPARE(shown.title, QStringLiteral("Open"));
-        QCOMPARE(shown.filter, QStringLiteral("Veldmark map (*.y6m);;All Files (*)"));
+        QCOMPARE(files.requests.last().caption, QStringLiteral("Open"));
+        QCOMPARE(files.requests.last().filter,
+                 QStringLiteral("Veldmark map (*.y6m);;All Files (*)"));
 
         const CmpScenario &scenario = window.campaign().scenarios[3];
         QCOMPARE(scenario.mapData, readWholeFile(path));
@@ -344,16 +347,16 @@ private slots:
 
         // The same bytes again change nothing; the dialog proposes the map's own file.
         ScenarioInfo again(nullptr, window.campaign(), testCampaignMap, 3);
-        answerFileDialog(path, &shown);
+        files.answers = QStringList{path};
         press(&again, "refreshButton");
-        QCOMPARE(QFileInfo(shown.proposed).fileName(), QStringLiteral("AshenReach.y6m"));
+        QCOMPARE(QFileInfo(files.requests.last().folder).fileName(),
+                 QStringLiteral("AshenReach.y6m"));
         QVERIFY(!again.scenariosModified());
         QVERIFY(again.campaign().scenarios[3].mapData.isSharedWith(
                     window.campaign().scenarios[3].mapData) ||
                 again.campaign().scenarios[3].mapData == readWholeFile(path));
 
         // Cancelling the dialog leaves everything as it was.
-        answerFileDialog(QString());
         press(&again, "refreshButton");
         QVERIFY(recorder.messages.isEmpty());
         QVERIFY(!again.scenariosModified());
@@ -369,24 +372,22 @@ private slots:
     void exportIsByteExact() {
         QFETCH(QString, map);
         const QString source = mapsFolder + QLatin1Char('/') + map;
+        QTemporaryDir target;
+        const QString exported = target.filePath(QStringLiteral("copy.y6m"));
         CmpCampaign campaign = campaignWithMap();
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 0);
-        answerFileDialog(source);
+        FileChooserRecorder files;
+        files.answers = QStringList{source, exported};
         press(&window, "refreshButton");
         QCOMPARE(window.campaign().scenarios[0].mapName, map);
 
-        QTemporaryDir target;
-        const QString exported = target.filePath(QStringLiteral("copy.y6m"));
-        ShownFileDialog shown;
-        answerFileDialog(exported, &shown);
         press(&window, "exportButton");
-        QCOMPARE(shown.title, QStringLiteral("Save"));
-        QCOMPARE(QFileInfo(shown.proposed).fileName(), map);
+        QCOMPARE(files.requests.last().caption, QStringLiteral("Save"));
+        QCOMPARE(QFileInfo(files.requests.last().folder).fileName(), map);
         QCOMPARE(readWholeFile(exported), readWholeFile(source));
         QCOMPARE(sharedSettings().getText("Campaign Editor", "Path"), target.path().toUtf8());
 
         // A cancelled export writes nothing and keeps the folder.
-        answerFileDialog(QString());
         press(&window, "exportButton");
         QCOMPARE(QDir(target.path()).entryList(QDir::Files), QStringList({"copy.y6m"}));
     }
@@ -397,12 +398,11 @@ private slots:
         setGameFolder(game.path());
         CmpCampaign campaign = campaignWithMap();
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 2);
-        ShownFileDialog shown;
-        answerFileDialog(QString(), &shown);
+        FileChooserRecorder files;
         press(&window, "exportButton");
-        QCOMPARE(QFileInfo(shown.proposed).absolutePath(),
-                 QFileInfo(mapsFolder).absoluteFilePath());
-        QCOMPARE(QFileInfo(shown.proposed).fileName(), QStringLiteral("M2.y6m"));
+        const QFileInfo proposed(files.requests.last().folder);
+        QCOMPARE(proposed.absolutePath(), QFileInfo(mapsFolder).absoluteFilePath());
+        QCOMPARE(proposed.fileName(), QStringLiteral("M2.y6m"));
         QVERIFY(sharedSettings().getText("Campaign Editor", "Path").isEmpty());
     }
 };

@@ -1,6 +1,5 @@
 // The scenario properties window: its form, the list operations under the rules of both
 // campaign types, the commits around them, and the hand-back to the main window.
-#include "app/campaignmodified.h"
 #include "app/editorresources.h"
 #include "app/mainwindow.h"
 #include "campaign/campaignfile.h"
@@ -18,6 +17,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QUndoStack>
 
 namespace {
 
@@ -81,10 +81,7 @@ class TestScenarioInfo : public QObject {
 private slots:
     void initTestCase() { registerEditorResources(); }
 
-    void init() {
-        setGameCatalogue(scenarioWindowCatalogue());
-        campaignModified = false;
-    }
+    void init() { setGameCatalogue(scenarioWindowCatalogue()); }
 
     void form() {
         const CmpCampaign campaign = campaignWithMap();
@@ -379,9 +376,7 @@ private slots:
         };
 
         int openedOn = -1;
-        whenModalShown([&openedOn](QWidget *modal) {
-            auto *window = qobject_cast<ScenarioInfo *>(modal);
-            QVERIFY(window);
+        whenShown<ScenarioInfo>("ScenarioInfo", [&openedOn](ScenarioInfo *window) {
             openedOn = window->currentScenarioIndex();
             press(window, "downBtn");
             press(window, "addBtn");
@@ -394,30 +389,32 @@ private slots:
         QTest::keyClick(&mainWindow, Qt::Key_Return);
         QCOMPARE(openedOn, 1);
         QCOMPARE(difficulties(), QList<int>({0, 1, 2}));
-        QVERIFY(!campaignModified);
+        QVERIFY(!mainWindow.isModified());
         QCOMPARE(mainWindow.windowTitle().left(10), QStringLiteral("Chain.y6c "));
         QCOMPARE(selectedRegion, 1);
 
-        whenModalShown([](QWidget *modal) {
+        whenShown<QWidget>("ScenarioInfo", [](QWidget *modal) {
             press(modal, "upBtn");
             widget<QComboBox>(modal, "difficultyCombobox")->setCurrentIndex(4);
             widget<QDialogButtonBox>(modal, "buttonBox")->button(QDialogButtonBox::Ok)->click();
         });
         mainWindow.findChild<QAction *>(QStringLiteral("scenarioProperties"))->trigger();
         QCOMPARE(difficulties(), QList<int>({4, 0, 2}));
-        QVERIFY(campaignModified);
+        QVERIFY(mainWindow.isModified());
         QCOMPARE(mainWindow.windowTitle().left(10), QStringLiteral("Chain.y6c*"));
         QCOMPARE(selectedRegion, 0);
 
-        // OK without any change leaves the campaign unmarked.
-        campaignModified = false;
-        whenModalShown([](QWidget *modal) {
+        // OK without any change is no step: Undo takes back the edit above and no more.
+        whenShown<QWidget>("ScenarioInfo", [](QWidget *modal) {
             widget<QDialogButtonBox>(modal, "buttonBox")->button(QDialogButtonBox::Ok)->click();
         });
         mainWindow.openScenarioProperties();
-        QVERIFY(!campaignModified);
+        QCOMPARE(mainWindow.history()->count(), 1);
         QCOMPARE(difficulties(), QList<int>({4, 0, 2}));
         QCOMPARE(mainWindow.campaign().scenarioCount, 3);
+        mainWindow.history()->undo();
+        QCOMPARE(difficulties(), QList<int>({0, 1, 2}));
+        QVERIFY(!mainWindow.isModified());
     }
 };
 

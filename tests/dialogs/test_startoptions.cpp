@@ -275,9 +275,7 @@ private slots:
         QCOMPARE(heroBox->currentData().toInt(), int(RandomHero));
 
         // Adding through the page fills a row from the dialog.
-        QTimer::singleShot(0, [] {
-            auto *dialog = qobject_cast<StartingHeroDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
+        whenShown<StartingHeroDialog>("StartingHeroDialog", [](StartingHeroDialog *dialog) {
             widget<QComboBox>(dialog, "playerCombobox")->setCurrentIndex(1);
             dialog->accept();
         });

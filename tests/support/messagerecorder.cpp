@@ -14,6 +14,8 @@ Messages::Button MessageRecorder::show(const Messages::Message &message) {
 }
 
 void MessageRecorder::exitProgram(int status) {
+    // Named on standard error, so that a fatal message a test did not expect is not lost.
+    qWarning("fatal exit after: %s", qPrintable(lines().value(lines().size() - 1)));
     throw FatalExit{status};
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // Helpers of the widget tests: the child widgets they drive, found by object name, what their
-// lists and combo boxes hold, and the modal window a call is about to open, acted on once it
-// shows.
+// lists and combo boxes hold, and the window a call is about to open, found by its name and
+// acted on once it shows.
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,17 +48,27 @@ inline QStringList listTexts(const QListWidget *list) {
     return texts;
 }
 
-// Runs action on the modal window that the next call opens, as soon as it is shown.
-inline void whenModalShown(const std::function<void(QWidget *)> &action) {
+// Runs action on the window named name that the next call opens, once it is shown. Only that
+// window is answered, never whatever else happens to be up; if it does not show within ten
+// seconds the test run ends rather than hanging.
+template <typename T = QWidget>
+void whenShown(const char *name, const std::function<void(T *)> &action) {
     auto *poll = new QTimer;
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        action(modal);
+    const QString wanted = QLatin1String(name);
+    int triesLeft = 2000;
+    QObject::connect(poll, &QTimer::timeout, [poll, action, wanted, triesLeft]() mutable {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            T *shown = qobject_cast<T *>(window);
+            if (shown && window->objectName() == wanted && window->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                action(shown);
+                return;
+            }
+        }
+        if (--triesLeft == 0)
+            qFatal("window %s was never shown", qPrintable(wanted));
     });
     poll->start();
 }

@@ -1,6 +1,5 @@
 #include "dialogs/campaign/editcampaign.h"
 
-#include "app/campaignmodified.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
 #include "campaignmap/campaignmappreview.h"
@@ -24,12 +23,10 @@ constexpr int maxDescriptionLength = 300;
 // Row of the editor text table with the caption of the difficulty check box.
 constexpr int difficultyCaptionRow = 55;
 
-// Writes value into field when they differ and notes the change.
+// Writes value into field when they differ, so that an unchanged field keeps its exact value.
 template <typename T> void applyField(T &field, const T &value) {
-    if (field == value)
-        return;
-    field = value;
-    campaignModified = true;
+    if (!(field == value))
+        field = value;
 }
 
 } // namespace
@@ -190,5 +187,4 @@ void EditCampaign::applyTo(CmpCampaign &target) {
                            Messages::Yes | Messages::No, Messages::Yes) != Messages::Yes)
         return;
     moveToCampaignMap(target, uint8_t(chosen), gameCatalogue());
-    campaignModified = true;
 }

@@ -1,6 +1,5 @@
 #include "dialogs/convert/convertcampaign.h"
 
-#include "app/campaignmodified.h"
 #include "campaign/campaignconversion.h"
 #include "campaign/cmpcampaign.h"
 #include "campaignmap/campaignmappreview.h"
@@ -97,7 +96,6 @@ bool ConvertCampaign::convert() {
     CmpCampaign converted = campaign;
     if (!convertCampaign(converted, choice))
         return false;
-    campaignModified = true;
     campaign = converted;
     return true;
 }

@@ -21,7 +21,7 @@ public:
     ~ConvertCampaign() override;
 
     // After acceptance: asks for consent and converts the campaign to the selected background
-    // or campaign map; sets `campaignModified`. Returns whether the campaign was converted.
+    // or campaign map. Returns whether the campaign was converted.
     bool convert();
 
 private slots:

@@ -4,6 +4,7 @@
 #include "campaign/mapimport.h"
 #include "campaign/optiontexts.h"
 #include "dialogs/scenario/prerequisitegraph.h"
+#include "gamedata/filechooser.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
@@ -14,7 +15,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QSignalBlocker>
@@ -224,8 +224,7 @@ void ScenarioGeneral::refreshMap() {
     QString proposed = startFolder();
     if (scenario().hasMap())
         proposed += QLatin1Char('/') + scenario().mapName;
-    const QString fileName =
-        QFileDialog::getOpenFileName(this, tr("Open"), proposed, mapFileFilter());
+    const QString fileName = FileChooser::openFileName(tr("Open"), proposed, mapFileFilter());
     if (fileName.isEmpty())
         return;
     storeLastFolder(fileName);
@@ -261,8 +260,7 @@ void ScenarioGeneral::refreshMap() {
 
 void ScenarioGeneral::exportMap() {
     const QString proposed = startFolder() + QLatin1Char('/') + scenario().mapName;
-    const QString fileName =
-        QFileDialog::getSaveFileName(this, tr("Save"), proposed, mapFileFilter());
+    const QString fileName = FileChooser::saveFileName(tr("Save"), proposed, mapFileFilter());
     if (fileName.isEmpty())
         return;
     QFile file(fileName);

@@ -1,3 +1,0 @@
-#include "app/campaignmodified.h"
-
-bool campaignModified = false;
