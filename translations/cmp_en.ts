@@ -179,6 +179,17 @@ Current subversion = %2</translation>
     </message>
 </context>
 <context>
+    <name>DragAndDropHandler</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Only local files can be opened; %1 is not one.</source>
+        <translation>Only local files can be opened; %1 is not one.</translation>
+    </message>
+</context>
+<context>
     <name>EditCampaign</name>
     <message>
         <source>Campaign Properties</source>
@@ -479,6 +490,22 @@ Current subversion = %2</translation>
         <source>Convert Campaign</source>
         <translation>Convert Campaign</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Close the campaign and start an empty one</source>
+        <translation>Close the campaign and start an empty one</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2 (%3)</source>
+        <translation>&amp;%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</source>
+        <translation>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</translation>
+    </message>
 </context>
 <context>
     <name>MapBrowser</name>
@@ -631,6 +658,10 @@ Current subversion = %2</translation>
         <source>Give %1 %2 to %3</source>
         <comment>secondary skill bonus: level, skill, hero</comment>
         <translation>Give %1 %2 to %3</translation>
+    </message>
+    <message>
+        <source>Archives were searched in %1.</source>
+        <translation>Archives were searched in %1.</translation>
     </message>
 </context>
 <context>

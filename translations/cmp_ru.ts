@@ -179,6 +179,17 @@ Current subversion = %2</source>
     </message>
 </context>
 <context>
+    <name>DragAndDropHandler</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Only local files can be opened; %1 is not one.</source>
+        <translation>Открыть можно только локальные файлы; %1 к ним не относится.</translation>
+    </message>
+</context>
+<context>
     <name>EditCampaign</name>
     <message>
         <source>Campaign Properties</source>
@@ -479,6 +490,22 @@ Current subversion = %2</source>
         <source>Convert Campaign</source>
         <translation>Преобразование кампании</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Close the campaign and start an empty one</source>
+        <translation>Закрыть кампанию и начать пустую</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2 (%3)</source>
+        <translation>&amp;%1 %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</source>
+        <translation>%1 — это карта, а не кампания. Карты импортируются в сценарий в окне свойств сценария.</translation>
+    </message>
 </context>
 <context>
     <name>MapBrowser</name>
@@ -631,6 +658,10 @@ Current subversion = %2</source>
         <source>Give %1 %2 to %3</source>
         <comment>secondary skill bonus: level, skill, hero</comment>
         <translation>%3 получает навык «%2» (%1)</translation>
+    </message>
+    <message>
+        <source>Archives were searched in %1.</source>
+        <translation>Архивы искались в папке %1.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "app/draganddrophandler.h"
 
+#include "gamedata/messages.h"
+
 #include <QDropEvent>
 #include <QGraphicsSceneDragDropEvent>
 #include <QMimeData>
@@ -8,6 +10,19 @@
 
 DragAndDropHandler::DragAndDropHandler(QWidget *mainWindow, QObject *parent)
     : QObject(parent), window(mainWindow) {}
+
+void DragAndDropHandler::openFirst(const QList<QUrl> &urls) {
+    if (urls.isEmpty())
+        return;
+    const QUrl &url = urls.first();
+    if (!url.isLocalFile()) {
+        Messages::warning(
+            tr("Error"),
+            tr("Only local files can be opened; %1 is not one.").arg(url.toDisplayString()));
+        return;
+    }
+    emit fileDropped(url.toLocalFile());
+}
 
 bool DragAndDropHandler::eventFilter(QObject *watched, QEvent *event) {
     if (watched == window) {
@@ -22,8 +37,7 @@ bool DragAndDropHandler::eventFilter(QObject *watched, QEvent *event) {
             auto *drop = static_cast<QDropEvent *>(event);
             const QList<QUrl> urls = drop->mimeData()->urls();
             drop->acceptProposedAction();
-            if (!urls.isEmpty())
-                emit fileDropped(urls.first().toLocalFile());
+            openFirst(urls);
             return true;
         }
         default:
@@ -47,8 +61,7 @@ bool DragAndDropHandler::eventFilter(QObject *watched, QEvent *event) {
             const QList<QUrl> urls = drop->mimeData()->urls();
             drop->acceptProposedAction();
             drop->accept();
-            if (!urls.isEmpty())
-                emit fileDropped(urls.first().toLocalFile());
+            openFirst(urls);
             return true;
         }
         default:

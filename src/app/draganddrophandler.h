@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+
+class QUrl;
 
 class QWidget;
 
@@ -22,6 +25,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The first dropped address opens when it is a local file; anything else is refused.
+    void openFirst(const QList<QUrl> &urls);
+
     QWidget *window;
     QObject *mapScene = nullptr;
 };

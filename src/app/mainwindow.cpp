@@ -25,6 +25,8 @@
 #include "gamedata/settingsfile.h"
 #include "ui_mainwindow.h"
 
+#include "campaign/optiontexts.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -33,6 +35,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QShortcut>
+#include <QToolTip>
 #include <QUndoStack>
 
 namespace {
@@ -64,6 +67,18 @@ const QSize fullMapSize(456, 600);
 // The recent-file list lives in the per-user settings store, under the organisation alone.
 const QString recentFilesOrganisation = QStringLiteral("vadoz_info");
 const QString recentFilesKey = QStringLiteral("recentFileList");
+
+// The usual keys first, on every platform, then whatever else the platform binds to the command.
+void setUsualShortcuts(QAction *action, QKeySequence::StandardKey command,
+                       std::initializer_list<int> usual) {
+    QList<QKeySequence> keys;
+    for (int key : usual)
+        keys.append(QKeySequence(key));
+    for (const QKeySequence &key : QKeySequence::keyBindings(command))
+        if (!keys.contains(key))
+            keys.append(key);
+    action->setShortcuts(keys);
+}
 
 QString hintText(int row) {
     return gameCatalogue().commandHintTable.value(row).value(0);
@@ -129,6 +144,9 @@ void MainWindow::createRecentFileActions() {
         action->setVisible(false);
         action->setToolTip(hintText(HintRecentFile));
         connect(action, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
+        connect(action, &QAction::hovered, action, [action] {
+            QToolTip::showText(QCursor::pos(), QDir::toNativeSeparators(action->data().toString()));
+        });
         connect(action, &QAction::triggered, this, &MainWindow::openRecentFile);
         ui->menuFile->insertAction(ui->actionExit, action);
     }
@@ -162,6 +180,12 @@ void MainWindow::createMapPage() {
     connect(view->mapScene(), &MyGraphicsScene::regionSelected, this, [this](int region) {
         shownRegion = region;
         showSelectedRegionName();
+    });
+    // The region under the pointer is named in the hint bar without being selected.
+    connect(view->mapScene(), &MyGraphicsScene::regionHovered, this, [this](int region) {
+        hintLabel->setText(
+            region < 0 ? hintText(HintIdle)
+                       : scenarioListText(openCampaign, shownCampaignMap, region, gameCatalogue()));
     });
     mapView = view;
     dropHandler->setMapScene(view->scene());
@@ -200,6 +224,7 @@ void MainWindow::connectActions() {
         {ui->actionOpen, &MainWindow::open},
         {ui->actionSave, &MainWindow::save},
         {ui->actionSave_As, &MainWindow::saveAs},
+        {ui->actionClose, &MainWindow::closeCampaign},
         {ui->actionExport_Texts, &MainWindow::exportTexts},
         {ui->actionImport_Texts, &MainWindow::importTexts},
         {ui->actionRefresh_Scenario_Maps, &MainWindow::refreshMaps},
@@ -214,23 +239,22 @@ void MainWindow::connectActions() {
         connect(entry.first, &QAction::triggered, this, entry.second);
         connect(entry.first, &QAction::hovered, this, &MainWindow::setTooltipToHintBar);
     }
+    setUsualShortcuts(ui->actionSave_As, QKeySequence::SaveAs, {Qt::CTRL | Qt::SHIFT | Qt::Key_S});
+    setUsualShortcuts(ui->actionClose, QKeySequence::Close, {Qt::CTRL | Qt::Key_W});
+    // The game's hint table has no row for Close.
+    ui->actionClose->setToolTip(tr("Close the campaign and start an empty one"));
 }
 
 void MainWindow::createUndoActions() {
     steps->setUndoLimit(undoLimit);
     auto *undo = new QAction(QIcon(QStringLiteral(":/icons/undo.svg")), tr("Undo"), this);
     undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcuts(QKeySequence::Undo);
+    setUsualShortcuts(undo, QKeySequence::Undo, {Qt::CTRL | Qt::Key_Z});
     undo->setToolTip(tr("Undo the last change to the campaign"));
     auto *redo = new QAction(QIcon(QStringLiteral(":/icons/redo.svg")), tr("Redo"), this);
     redo->setObjectName(QStringLiteral("actionRedo"));
-    // Both usual keys on every platform, besides the platform's own.
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence &key :
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})
-        if (!redoKeys.contains(key))
-            redoKeys.append(key);
-    redo->setShortcuts(redoKeys);
+    setUsualShortcuts(redo, QKeySequence::Redo,
+                      {Qt::CTRL | Qt::Key_Y, Qt::CTRL | Qt::SHIFT | Qt::Key_Z});
     redo->setToolTip(tr("Redo the change that was undone"));
     for (QAction *action : {undo, redo}) {
         action->setEnabled(false);
@@ -295,18 +319,38 @@ void MainWindow::rebuildCampaignMap() {
 void MainWindow::updateRegionItems(const CmpCampaign &edited) {
     if (!edited.withMap)
         return;
-    for (CampaignRegionItem *item : qAsConst(regionItems))
+    for (CampaignRegionItem *item : qAsConst(regionItems)) {
         if (item->region < edited.scenarios.size())
             updateRegionItem(item, edited.scenarios.at(item->region));
+        item->setToolTip(scenarioListText(edited, shownCampaignMap, item->region, gameCatalogue()));
+    }
+}
+
+void MainWindow::selectRegion(int region) {
+    shownRegion = region;
+    for (CampaignRegionItem *item : qAsConst(regionItems)) {
+        if (item->selected != (item->region == region)) {
+            item->selected = item->region == region;
+            item->updatePicture();
+        }
+    }
+    showSelectedRegionName();
 }
 
 void MainWindow::updateRecentFileActions() {
     const QStringList files = storedRecentFiles();
     const int shown = qMin(int(MaxRecentFiles), files.size());
+    QStringList names;
+    for (int i = 0; i < shown; ++i)
+        names.append(QFileInfo(files[i]).fileName());
     for (int i = 0; i < MaxRecentFiles; ++i) {
         QAction *action = recentFileActions[i];
         if (i < shown) {
-            action->setText(tr("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
+            // Two entries of the same name are told apart by their folders.
+            const QString folder = QDir::toNativeSeparators(QFileInfo(files[i]).absolutePath());
+            action->setText(names.count(names[i]) > 1
+                                ? tr("&%1 %2 (%3)").arg(i + 1).arg(names[i], folder)
+                                : tr("&%1 %2").arg(i + 1).arg(names[i]));
             action->setData(files[i]);
         }
         action->setVisible(i < shown);
@@ -330,6 +374,12 @@ void MainWindow::setCurrentFile(const QString &fileName) {
 }
 
 void MainWindow::loadFile(const QString &fileName) {
+    if (QFileInfo(fileName).suffix().compare(QLatin1String("y6m"), Qt::CaseInsensitive) == 0) {
+        Messages::warning(tr("Error"), tr("%1 is a map, not a campaign. Maps are imported into a "
+                                          "scenario in Scenario Properties.")
+                                           .arg(fileName));
+        return;
+    }
     if (isModified() && maybeSave() == Messages::Cancel)
         return;
     {
@@ -375,6 +425,22 @@ void MainWindow::newFile() {
     shownRegion = 0;
     currentFilePath.clear();
     setWindowFilePath(QString());
+    rebuildCampaignMap();
+    startHistory();
+    showSelectedRegionName();
+}
+
+// Leaves the editor as it starts: an untitled empty campaign on the default campaign map.
+void MainWindow::closeCampaign() {
+    if (isModified() && maybeSave() == Messages::Cancel)
+        return;
+    campaignFileVersion = editorVersion;
+    resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
+    shownCampaignMap = defaultCampaignMap;
+    shownRegion = 0;
+    currentFilePath.clear();
+    setWindowFilePath(QString());
+    ui->stackedWidget->setCurrentWidget(mapBrowser);
     rebuildCampaignMap();
     startHistory();
     showSelectedRegionName();
@@ -534,6 +600,8 @@ void MainWindow::openScenarioProperties() {
     CmpCampaign edited = window.campaign();
     edited.scenarioCount = edited.scenarios.size();
     changeCampaign(std::move(edited), tr("Scenario Properties"));
+    if (openCampaign.withMap)
+        selectRegion(selectedRegion);
 }
 
 // The text file goes wherever the user says; the last campaign folder is neither offered nor

@@ -50,6 +50,8 @@ public:
     // states of the edited campaign's scenarios.
     void updateRegionItems(const CmpCampaign &edited);
     void updateRecentFileActions();
+    // Shows region as the selected one: its highlight on the map and its name in the status bar.
+    void selectRegion(int region);
 
     const CmpCampaign &campaign() const { return openCampaign; }
     QString currentFile() const { return currentFilePath; }
@@ -68,6 +70,7 @@ public slots:
     void open();
     void save();
     void saveAs();
+    void closeCampaign();
     void quit();
     void openRecentFile();
     void openCampaignProperties();

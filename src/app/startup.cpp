@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
 #include "app/editorresources.h"
+#include "app/filedialogchooser.h"
 #include "app/fusionstyletweaks.h"
 #include "app/languagechoice.h"
 #include "app/mainwindow.h"
-#include "app/filedialogchooser.h"
 #include "app/messageboxreporter.h"
 #include "app/unixsignals.h"
 #include "gamedata/gamecataloguebuilder.h"

@@ -1,6 +1,7 @@
 #include "campaignmap/campaignmapscene.h"
 
 #include "campaign/cmpcampaign.h"
+#include "campaign/optiontexts.h"
 #include "campaignmap/campaignmapsize.h"
 #include "campaignmap/campaignregionitem.h"
 #include "campaignmap/campaignregionlookup.h"
@@ -31,6 +32,7 @@ CampaignRegionItem *newRegionItem(const CmpCampaign &campaign, int campaignMap, 
     const CampaignRegionDef &definition = campaignRegionDefinition(campaignMap, region);
     item->setPos(definition.x, definition.y);
     item->setFlag(QGraphicsItem::ItemIsSelectable);
+    item->setToolTip(scenarioListText(campaign, campaignMap, region, gameCatalogue()));
     item->updatePicture();
     return item;
 }

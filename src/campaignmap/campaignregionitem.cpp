@@ -56,6 +56,18 @@ void CampaignRegionItem::mousePressEvent(QGraphicsSceneMouseEvent *event) {
         notified->reportRegionSelected(region);
 }
 
+void CampaignRegionItem::hoverEnterEvent(QGraphicsSceneHoverEvent *event) {
+    QGraphicsPixmapItem::hoverEnterEvent(event);
+    if (auto *notified = qobject_cast<MyGraphicsScene *>(mapScene))
+        notified->reportRegionHovered(region);
+}
+
+void CampaignRegionItem::hoverLeaveEvent(QGraphicsSceneHoverEvent *event) {
+    QGraphicsPixmapItem::hoverLeaveEvent(event);
+    if (auto *notified = qobject_cast<MyGraphicsScene *>(mapScene))
+        notified->reportRegionHovered(-1);
+}
+
 void updateRegionItem(CampaignRegionItem *item, const CmpScenario &scenario) {
     bool changed = false;
     if (item->colour != scenario.regionColor) {

@@ -10,10 +10,11 @@ constexpr int mapItemKindKey = 256;
 enum MapItemKind { BackgroundItem = 0, RegionItem = 1 };
 
 // One clickable region of the campaign map. Its picture shows its colour and state (selected,
-// with a map, or empty); a left or right press selects it and tells the scene.
+// with a map, or empty); a left or right press selects it and tells the scene, and so does the
+// pointer moving onto it and off it.
 class CampaignRegionItem : public QGraphicsPixmapItem {
 public:
-    CampaignRegionItem() = default;
+    CampaignRegionItem() { setAcceptHoverEvents(true); }
 
     // RegionSelected, RegionHasMap or RegionEmpty.
     int regionState() const;
@@ -31,6 +32,8 @@ public:
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+    void hoverEnterEvent(QGraphicsSceneHoverEvent *event) override;
+    void hoverLeaveEvent(QGraphicsSceneHoverEvent *event) override;
 };
 
 // Takes the scenario's region colour and map state, recomputing the picture when either changed.

@@ -11,11 +11,13 @@ class MyGraphicsScene : public QGraphicsScene {
 public:
     using QGraphicsScene::QGraphicsScene;
 
-    // Called by a region item the user pressed.
+    // Called by a region item the user pressed, or moved the pointer onto (-1: off).
     void reportRegionSelected(int region) { emit regionSelected(region); }
+    void reportRegionHovered(int region) { emit regionHovered(region); }
 
 signals:
     void regionSelected(int region);
+    void regionHovered(int region);
 
 protected:
     void dragMoveEvent(QGraphicsSceneDragDropEvent *event) override;

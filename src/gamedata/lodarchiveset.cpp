@@ -4,6 +4,7 @@
 #include "gamedata/messages.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QTextCodec>
@@ -34,6 +35,7 @@ int LodArchiveSet::rank(const QString &baseName) {
 
 void LodArchiveSet::load(const QString &folder) {
     loaded.clear();
+    searchedFolder = folder;
     QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (files.hasNext()) {
         const QString path = files.next();
@@ -62,7 +64,11 @@ QStringList LodArchiveSet::readTableLines(const QString &name, QTextCodec *codec
     if (!bytes) {
         Messages::fatal(
             QCoreApplication::translate("QObject", "Error"),
-            QCoreApplication::translate("QObject", "Can't find %1 file in lod file").arg(name), 1);
+            QCoreApplication::translate("QObject", "Can't find %1 file in lod file").arg(name) +
+                QLatin1Char('\n') +
+                QCoreApplication::translate("QObject", "Archives were searched in %1.")
+                    .arg(QDir::toNativeSeparators(searchedFolder)),
+            1);
     }
     return splitTableText(*bytes, codec);
 }

@@ -37,6 +37,7 @@ public:
 
 private:
     QVector<LodArchive> loaded;
+    QString searchedFolder; // named when a table is missing
 };
 
 // The archives of the running editor: loaded once at start-up, read-only afterwards.

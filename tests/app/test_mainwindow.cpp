@@ -61,6 +61,8 @@ private slots:
     void recentFileActions();
     void unreadableFiles();
     void droppedFileIsOpened();
+    void wrongKindOfFileRefused_data();
+    void wrongKindOfFileRefused();
     void saveQuestion_data();
     void saveQuestion();
     void fileDialogFolders();
@@ -102,7 +104,10 @@ void TestMainWindow::formActionsAndMenus() {
         {"actionNew", "&New...", "Ctrl+N", true, true},
         {"actionOpen", "Open...", "Ctrl+O", true, true},
         {"actionSave", "Save", "Ctrl+S", true, true},
-        {"actionSave_As", "Save As...", "", false, true},
+        {"actionSave_As", "Save As...", "Ctrl+Shift+S", false, true},
+        {"actionClose", "Close", "Ctrl+W", false, true},
+        {"actionUndo", "Undo", "Ctrl+Z", true, false},
+        {"actionRedo", "Redo", "Ctrl+Y", true, false},
         {"actionExport_Texts", "Export Texts...", "", false, true},
         {"actionImport_Texts", "Import Texts...", "", false, true},
         {"actionRefresh_Scenario_Maps", "Refresh Scenario Maps", "Ctrl+R", false, true},
@@ -133,8 +138,8 @@ void TestMainWindow::formActionsAndMenus() {
         return result;
     };
     QCOMPARE(names(window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions()),
-             QStringList({"actionNew", "actionOpen", "actionSave", "actionSave_As", "-",
-                          "actionExport_Texts", "actionImport_Texts", "-",
+             QStringList({"actionNew", "actionOpen", "actionSave", "actionSave_As", "actionClose",
+                          "-", "actionExport_Texts", "actionImport_Texts", "-",
                           "actionRefresh_Scenario_Maps", "actionExport_Scenario_Maps", "-",
                           "recent", "recent", "recent", "recent", "recent", "-", "actionExit"}));
     QCOMPARE(names(window.findChild<QMenu *>(QStringLiteral("menuEdit"))->actions()),
@@ -350,6 +355,34 @@ void TestMainWindow::unreadableFiles() {
     QCOMPARE(recorder.messages.size(), 1);
     QCOMPARE(recorder.messages[0].text, QStringLiteral("Save changes to Untitled?"));
     QVERIFY(window.isModified());
+}
+
+void TestMainWindow::wrongKindOfFileRefused_data() {
+    QTest::addColumn<QUrl>("dropped");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("map") << QUrl::fromLocalFile(QStringLiteral("/maps/Gull.Y6M"))
+                         << "warning|Error|/maps/Gull.Y6M is a map, not a campaign. Maps are "
+                            "imported into a scenario in Scenario Properties.";
+    QTest::newRow("web address")
+        << QUrl(QStringLiteral("https://example.org/c.y6c"))
+        << "warning|Error|Only local files can be opened; https://example.org/c.y6c is not one.";
+}
+
+void TestMainWindow::wrongKindOfFileRefused() {
+    QFETCH(QUrl, dropped);
+    QFETCH(QString, message);
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    MessageRecorder recorder;
+    QMimeData data;
+    data.setUrls({dropped});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    QCOMPARE(recorder.lines(), QStringList{message});
+    QCOMPARE(window.currentFile(), QString());
 }
 
 void TestMainWindow::droppedFileIsOpened() {

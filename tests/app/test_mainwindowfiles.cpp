@@ -160,6 +160,16 @@ void TestMainWindowFiles::openAndSave() {
     QVERIFY(!window.isModified());
     QCOMPARE(recorder.lines().last(),
              QStringLiteral("warning|Veldmark: Tarq Campaign Editor|Save changes to copy?"));
+
+    // Close asks the same and leaves the empty untitled campaign.
+    window.loadFile(copy);
+    markChanged(window);
+    recorder.queueAnswer(Messages::No);
+    action(window, "actionClose")->trigger();
+    QCOMPARE(recorder.lines().last(),
+             QStringLiteral("warning|Veldmark: Tarq Campaign Editor|Save changes to copy?"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled.y6c") + titleEnd);
+    QVERIFY(!window.isModified());
 }
 
 void TestMainWindowFiles::versionQuestion() {
@@ -308,6 +318,17 @@ void TestMainWindowFiles::recentFiles() {
         QCOMPARE(texts,
                  QStringList({"&1 c4.y6c", "&2 c6.y6c", "&3 c5.y6c", "&4 c3.y6c", "&5 c2.y6c"}));
     }
+    // Two entries of the same name show their folders.
+    QVERIFY(QDir(work->path()).mkdir(QStringLiteral("sub")));
+    window.loadFile(sample(QStringLiteral("Chain.y6c"), QStringLiteral("sub/c4.y6c")));
+    QStringList texts;
+    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (action->isVisible() && action->data().isValid())
+            texts.append(action->text());
+    QCOMPARE(
+        texts.mid(0, 3),
+        QStringList({"&1 c4.y6c (" + QDir::toNativeSeparators(work->filePath("sub")) + ")",
+                     "&2 c4.y6c (" + QDir::toNativeSeparators(work->path()) + ")", "&3 c6.y6c"}));
 }
 
 void TestMainWindowFiles::exportWritesEachMap() {

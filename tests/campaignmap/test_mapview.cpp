@@ -262,6 +262,17 @@ void TestMapView::mouseButtonsOnRegions() {
     QCOMPARE(regionLabel->text(), QStringLiteral("A"));
     selectedRegion = 0;
 
+    // Hovering names the region and its scenario's map in the hint bar and the tool tip, and
+    // selects nothing; leaving the regions brings the idle hint back.
+    auto *hintLabel = window->findChild<QLabel *>(QStringLiteral("hintLabel"));
+    QTest::mouseMove(view->viewport(), view->mapFromScene(QPointF(35, 15)));
+    QTRY_COMPARE(hintLabel->text(), QStringLiteral("B — Empty"));
+    QCOMPARE(window->regionItems[1]->toolTip(), QStringLiteral("B — Empty"));
+    QVERIFY(!window->regionItems[1]->selected);
+    QCOMPARE(regionLabel->text(), QStringLiteral("A"));
+    QTest::mouseMove(view->viewport(), view->mapFromScene(QPointF(200, 300)));
+    QTRY_COMPARE(hintLabel->text(), QStringLiteral("hint 0"));
+
     click(view, Qt::MiddleButton, {35, 15});
     QCOMPARE(selectedRegion, 0);
     QVERIFY(!window->regionItems[1]->selected);

@@ -232,7 +232,9 @@ private slots:
             QCOMPARE(exit.status, 1);
         }
         QCOMPARE(recorder.lines(),
-                 QStringList{"critical|Error|Can't find PlColors.txt file in lod file"});
+                 QStringList{"critical|Error|Can't find PlColors.txt file in lod file\\n"
+                             "Archives were searched in " +
+                             QDir::toNativeSeparators(folder()) + "."});
     }
 
     void editorArchivesComeFromDataFolder() {
