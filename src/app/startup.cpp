@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/commandline.h"
 #include "app/editorresources.h"
 #include "app/fusionstyletweaks.h"
 #include "app/languagechoice.h"
@@ -28,24 +29,6 @@
 #include <memory>
 
 namespace {
-
-// The arguments after the program name, with "--game DIR" / "--game=DIR" taken out; the game
-// folder they name (or TARQ_GAME_DIR) replaces the program's folder as the root folder.
-QStringList takeGameFolderArgument(const QStringList &all) {
-    QStringList rest;
-    QString folder = qEnvironmentVariable("TARQ_GAME_DIR");
-    for (int i = 1; i < all.size(); ++i) {
-        const QString &argument = all[i];
-        if (argument == QLatin1String("--game") && i + 1 < all.size())
-            folder = all[++i];
-        else if (argument.startsWith(QLatin1String("--game=")))
-            folder = argument.mid(7);
-        else
-            rest.append(argument);
-    }
-    setGameFolder(folder);
-    return rest;
-}
 
 // A start from the operating system's own folder (a file association or a shortcut left the
 // program there) falls back to the program's folder.
@@ -107,6 +90,8 @@ QPixmap splashPicture(int language) {
 } // namespace
 
 int runEditor(int argc, char *argv[]) {
+    if (answerHelpOrVersion(argc, argv))
+        return 0;
     registerEditorResources();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
