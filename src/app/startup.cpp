@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QSplashScreen>
 #include <QTextCodec>
@@ -82,6 +83,15 @@ void chooseTextCodec(const SettingsFile &settings, int language) {
     setTextCodec(codec);
 }
 
+// The game's own translations come first. An installed editor falls back on the ones installed
+// beside it, and on the toolkit's translations folder for the toolkit's own texts.
+QStringList translationFolders() {
+    return {gamePath(QStringLiteral("Tarq_Data/")),
+            QCoreApplication::applicationDirPath() +
+                QStringLiteral("/" TARQ_INSTALLED_TRANSLATIONS_FROM_PROGRAM "/"),
+            QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QLatin1Char('/')};
+}
+
 QPixmap splashPicture(int language) {
     return QPixmap(language == 1 ? QStringLiteral(":/icons/tarq_vadoz_ru.png")
                                  : QStringLiteral(":/icons/tarq_vadoz_en.png"));
@@ -113,7 +123,7 @@ int runEditor(int argc, char *argv[]) {
 
     const int language = settings.getInt("Global Settings", "Language", -1);
     std::unique_ptr<QTranslator> translators[2];
-    installTranslators(language, gamePath(QStringLiteral("Tarq_Data/")), translators);
+    installTranslators(language, translationFolders(), translators);
     chooseTextCodec(settings, language);
     setGameCatalogue(buildGameCatalogue(textCodec()));
 
