@@ -17,8 +17,6 @@ private slots:
         const QString tool = QStringLiteral(TARQ_CAMPAIGN_TOOL_EXE);
         QTest::newRow("editor --version")
             << editor << "--version" << QByteArray("tarq-campaign-editor " TARQ_VERSION "\n");
-        QTest::newRow("editor -v")
-            << editor << "-v" << QByteArray("tarq-campaign-editor " TARQ_VERSION "\n");
         QTest::newRow("tool --version")
             << tool << "--version" << QByteArray("tarq-campaign " TARQ_VERSION "\n");
         QTest::newRow("editor --help") << editor << "--help" << QByteArray("--game <DIR>");
