@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo game need, when some are
 # missing. Needs root for the installation; without root it only names what is missing.
-# Usage: install-deps.sh [--with-fuzz] [--list]
+# Usage: install-deps.sh [--with-fuzz] [--with-package] [--list]
 set -euo pipefail
 
 packages=(
@@ -10,12 +10,21 @@ packages=(
     zlib1g-dev libsdl2-mixer-dev
     lame
 )
-# Extra packages for the sanitizer and fuzzing builds, on request; --list only prints the names.
+# Extra packages on request: for the sanitizer and fuzzing builds, and for building and checking
+# the Debian package (manual pages, dependencies, metadata and package checks). --list only
+# prints the names.
 list_only=false
 for option in "$@"; do
     case "$option" in
     --with-fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --with-package)
+        packages+=(help2man dpkg-dev lintian desktop-file-utils appstream libxml2-utils
+            shared-mime-info) ;;
     --list) list_only=true ;;
+    *)
+        echo "usage: $0 [--with-fuzz] [--with-package] [--list]" >&2
+        exit 2
+        ;;
     esac
 done
 if $list_only; then

@@ -1,6 +1,7 @@
 #include "app/languagechoice.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTranslator>
 
 QStringList translationFiles(int language) {
@@ -28,13 +29,17 @@ QByteArray gameTextCodecName(int language, const QByteArray &encodingSetting) {
     }
 }
 
-void installTranslators(int language, const QString &folder,
+void installTranslators(int language, const QStringList &folders,
                         std::unique_ptr<QTranslator> translators[2]) {
     const QStringList files = translationFiles(language);
     for (int i = 0; i < 2; ++i) {
         translators[i] = std::make_unique<QTranslator>();
-        if (i < files.size())
-            translators[i]->load(folder + files[i]);
+        for (int f = 0; i < files.size() && f < folders.size(); ++f) {
+            if (QFileInfo::exists(folders[f] + files[i])) {
+                translators[i]->load(folders[f] + files[i]);
+                break;
+            }
+        }
         QCoreApplication::installTranslator(translators[i].get());
     }
 }

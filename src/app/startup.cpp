@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/commandline.h"
 #include "app/editorresources.h"
 #include "app/filedialogchooser.h"
 #include "app/fusionstyletweaks.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QSplashScreen>
 #include <QTextCodec>
@@ -28,24 +30,6 @@
 #include <memory>
 
 namespace {
-
-// The arguments after the program name, with "--game DIR" / "--game=DIR" taken out; the game
-// folder they name (or TARQ_GAME_DIR) replaces the program's folder as the root folder.
-QStringList takeGameFolderArgument(const QStringList &all) {
-    QStringList rest;
-    QString folder = qEnvironmentVariable("TARQ_GAME_DIR");
-    for (int i = 1; i < all.size(); ++i) {
-        const QString &argument = all[i];
-        if (argument == QLatin1String("--game") && i + 1 < all.size())
-            folder = all[++i];
-        else if (argument.startsWith(QLatin1String("--game=")))
-            folder = argument.mid(7);
-        else
-            rest.append(argument);
-    }
-    setGameFolder(folder);
-    return rest;
-}
 
 // A start from the operating system's own folder (a file association or a shortcut left the
 // program there) falls back to the program's folder.
@@ -99,6 +83,15 @@ void chooseTextCodec(const SettingsFile &settings, int language) {
     setTextCodec(codec);
 }
 
+// The game's own translations come first. An installed editor falls back on the ones installed
+// beside it, and on the toolkit's translations folder for the toolkit's own texts.
+QStringList translationFolders() {
+    return {gamePath(QStringLiteral("Tarq_Data/")),
+            QCoreApplication::applicationDirPath() +
+                QStringLiteral("/" TARQ_INSTALLED_TRANSLATIONS_FROM_PROGRAM "/"),
+            QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QLatin1Char('/')};
+}
+
 QPixmap splashPicture(int language) {
     return QPixmap(language == 1 ? QStringLiteral(":/icons/tarq_vadoz_ru.png")
                                  : QStringLiteral(":/icons/tarq_vadoz_en.png"));
@@ -107,6 +100,8 @@ QPixmap splashPicture(int language) {
 } // namespace
 
 int runEditor(int argc, char *argv[]) {
+    if (answerHelpOrVersion(argc, argv))
+        return 0;
     registerEditorResources();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
@@ -128,7 +123,7 @@ int runEditor(int argc, char *argv[]) {
 
     const int language = settings.getInt("Global Settings", "Language", -1);
     std::unique_ptr<QTranslator> translators[2];
-    installTranslators(language, gamePath(QStringLiteral("Tarq_Data/")), translators);
+    installTranslators(language, translationFolders(), translators);
     chooseTextCodec(settings, language);
     setGameCatalogue(buildGameCatalogue(textCodec()));
 

@@ -1,5 +1,6 @@
 // The language setting picks the translators: the editor's own captions and the toolkit's
-// standard buttons both follow it, and a language without files keeps the English texts.
+// standard buttons both follow it, each file comes from the first folder that has it, and a
+// language without files keeps the English texts.
 
 #include "app/languagechoice.h"
 #include "demogamefixture.h"
@@ -50,7 +51,7 @@ private slots:
         QFETCH(QString, applicationTitle);
 
         std::unique_ptr<QTranslator> translators[2];
-        installTranslators(language, gameDir.path() + QStringLiteral("/Tarq_Data/"), translators);
+        installTranslators(language, {gameDir.path() + QStringLiteral("/Tarq_Data/")}, translators);
         MainWindow window;
         auto *menu = window.findChild<QMenu *>(QStringLiteral("menuFile"));
         QVERIFY(menu);
@@ -62,14 +63,27 @@ private slots:
                  cancelButton);
     }
 
-    // Missing files are no failure: the interface keeps its built-in English texts.
-    void missingFilesKeepEnglish() {
+    // Each file comes from the first folder that has it; missing files are no failure: the
+    // interface keeps its built-in English texts.
+    void filesFromTheFirstFolderThatHasThem_data() {
+        QTest::addColumn<bool>("withGameFolder");
+        QTest::addColumn<QString>("fileMenu");
+        QTest::newRow("none has them") << false << "File";
+        QTest::newRow("a later folder has them") << true << QStringLiteral("Файл");
+    }
+
+    void filesFromTheFirstFolderThatHasThem() {
+        QFETCH(bool, withGameFolder);
+        QFETCH(QString, fileMenu);
         QTemporaryDir empty;
+        QStringList folders{empty.path() + QLatin1Char('/')};
+        if (withGameFolder)
+            folders.append(gameDir.path() + QStringLiteral("/Tarq_Data/"));
         std::unique_ptr<QTranslator> translators[2];
-        installTranslators(1, empty.path() + QLatin1Char('/'), translators);
+        installTranslators(1, folders, translators);
         MainWindow window;
-        QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menuFile"))->title(),
-                 QStringLiteral("File"));
+        QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menuFile"))->title().remove('&'),
+                 fileMenu);
     }
 };
 

@@ -1,5 +1,6 @@
 // Draws the editor's own pictures at build time: the two splash pictures, the window icon and
-// the application icon for the desktop. Usage: tarq-editor-art OUTPUT_FOLDER VERSION
+// the application icon for the desktop in the given sizes, laid out as the icon theme's folder
+// tree (hicolor/NxN/apps). Usage: tarq-editor-art OUTPUT_FOLDER VERSION ICON_SIZE...
 
 #include "emblem.h"
 #include "icowriter.h"
@@ -29,6 +30,18 @@ bool writeFile(const QString &path, const QByteArray &bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+bool writeDesktopIcons(const QDir &folder, const QStringList &sizes) {
+    for (const QString &sizeText : sizes) {
+        const int size = sizeText.toInt();
+        const QString sizeFolder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        if (size <= 0 || !folder.mkpath(sizeFolder) ||
+            !emblemImage(size).save(
+                folder.filePath(sizeFolder + QStringLiteral("/tarq-campaign-editor.png"))))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -36,8 +49,8 @@ int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() != 3) {
-        std::fprintf(stderr, "usage: tarq-editor-art OUTPUT_FOLDER VERSION\n");
+    if (arguments.size() < 4) {
+        std::fprintf(stderr, "usage: tarq-editor-art OUTPUT_FOLDER VERSION ICON_SIZE...\n");
         return 2;
     }
     const QDir folder(arguments[1]);
@@ -56,7 +69,7 @@ int main(int argc, char *argv[]) {
         drawSplash(english).save(folder.filePath(QStringLiteral("tarq_vadoz_en.png"))) &&
         drawSplash(russian).save(folder.filePath(QStringLiteral("tarq_vadoz_ru.png"))) &&
         writeFile(folder.filePath(QStringLiteral("vadoz.ico")), icoFile(iconImages)) &&
-        emblemImage(256).save(folder.filePath(QStringLiteral("tarq-campaign-editor.png")));
+        writeDesktopIcons(folder, arguments.mid(3));
     if (!written) {
         std::fprintf(stderr, "tarq-editor-art: cannot write into %s\n", qPrintable(folder.path()));
         return 1;

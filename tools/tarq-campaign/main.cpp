@@ -59,9 +59,11 @@ int usageError(const QCommandLineParser &parser, const QString &problem) {
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARQ_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(description));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption game(QStringLiteral("game"),
                                   QStringLiteral("The game's root folder (default: the folder "
                                                  "of this program)."),
@@ -87,6 +89,10 @@ int main(int argc, char *argv[]) {
         return usageError(parser, parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         std::printf("%s", qPrintable(parser.helpText()));
+        return CampaignTool::Success;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()), TARQ_VERSION);
         return CampaignTool::Success;
     }
 
