@@ -30,8 +30,8 @@ void readAsTarget(const QString &target, const QString &path) {
     } else if (target == QLatin1String("lod-archive")) {
         LodArchive archive;
         if (archive.read(path))
-            for (const LodEntry &entry : archive.directory)
-                archive.readData(entry);
+            for (const QString &key : archive.directory.keys())
+                archive.readData(archive.directory.value(key));
     } else if (target == QLatin1String("mod-data")) {
         parseModData(bytes);
     } else if (target == QLatin1String("settings-file")) {

@@ -103,7 +103,6 @@ private slots:
         QCOMPARE(brannock.players[2].hasMainTown, uint8_t(2));
         QVERIFY(!brannock.players[2].generateHeroAtMainTown);
         QCOMPARE(brannock.players[2].heroes.value(0).id, uint8_t(64));
-        QCOMPARE(brannock.customHeroes.size(), 2);
         QCOMPARE(brannock.victoryCondition.days, 120u);
     }
 

@@ -76,11 +76,12 @@ private slots:
         QCOMPARE(set.find("abcdefghijkl.pcx").value(), QByteArray("sixteen"));
         QCOMPARE(set.find("READMETXT").value(), QByteArray("no dot"));
         QCOMPARE(set.find("twice.pcx").value(), QByteArray("second"));
-        QCOMPARE(set.find("Extra.txt").value(), QByteArray("extra"));
         for (const char *absent : {"Sprite.def", "Mask.msk", "Upper.txt", "Nested.txt", "No.pcx"})
             QVERIFY2(!set.find(absent), absent);
         QCOMPARE(set.archives().first().directory.keys(),
                  (QStringList{"abcdefghijkl.pcx", "plcolors.txt", "readmetxt", "twice.pcx"}));
+        QCOMPARE(set.archives().first().directory.value("plcolors.txt").name,
+                 QString("PlColors.txt"));
     }
 
     void plainAndPackedEntries() {
@@ -97,7 +98,6 @@ private slots:
         QCOMPARE(set.find("Packed.pcx").value(), big);
         QCOMPARE(set.find("Text.txt").value(), text);
         QCOMPARE(set.find("Empty.txt").value(), QByteArray(""));
-        QVERIFY(set.archives().first().directory.value("packed.pcx").packedSize > 0);
     }
 
     // An archive is listed whatever its header; only the exact magic gives entries.
