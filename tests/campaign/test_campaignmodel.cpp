@@ -1,4 +1,5 @@
 #include "campaign/bonusrecords.h"
+#include "campaign/campaignjson.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
 #include "campaign/herocrossoverset.h"
@@ -6,21 +7,15 @@
 #include "campaign/startingheroset.h"
 #include "gamedata/gamecatalogue.h"
 
+#include <QJsonArray>
 #include <QtTest>
 
 namespace {
 
-GameCatalogue smallCatalogue() {
-    GameCatalogue catalogue;
-    catalogue.artifactCount = 20;
-    catalogue.creatureCount = 30;
-    CampaignMapDef seven;
-    seven.regionCount = 7;
-    catalogue.campaignMaps.insert(24, seven);
-    CampaignMapDef three;
-    three.regionCount = 3;
-    catalogue.campaignMaps.insert(3, three);
-    return catalogue;
+QJsonValue json(const CmpScenario &scenario) {
+    CmpCampaign campaign;
+    campaign.scenarios = {scenario};
+    return campaignJson(campaign).value("scenarios").toArray().first();
 }
 
 } // namespace
@@ -29,52 +24,25 @@ class TestCampaignModel : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setGameCatalogue(smallCatalogue()); }
+    void initTestCase() {
+        GameCatalogue catalogue;
+        catalogue.artifactCount = 20;
+        catalogue.creatureCount = 30;
+        catalogue.campaignMaps[24].regionCount = 7;
+        catalogue.campaignMaps[3].regionCount = 3;
+        setGameCatalogue(catalogue);
+    }
 
-    void newScenarioDefaults() {
-        const CmpScenario scenario;
-        QVERIFY(scenario.mapName.isEmpty());
-        QCOMPARE(scenario.mapSize, 0u);
-        QVERIFY(!scenario.hasMap());
-        QVERIFY(scenario.startOptions.isNull());
-        QCOMPARE(scenario.regionColor, uint8_t(2));
-        QCOMPARE(scenario.difficulty, uint8_t(1));
+    // A new scenario, and one reset to it (which keeps only its difficulty).
+    void newAndResetScenarios() {
+        CmpScenario scenario;
+        QVERIFY(!scenario.hasMap() && scenario.startOptions.isNull());
         QCOMPARE(scenario.prerequisites, QBitArray(12));
-        QBitArray keeps(5, true);
-        keeps.clearBit(KeepArtifacts);
-        QCOMPARE(scenario.heroKeeps, keeps);
+        QCOMPARE(scenario.heroKeeps.count(true), 4);
+        QVERIFY(!scenario.heroKeeps.testBit(KeepArtifacts));
         QCOMPARE(scenario.artifactsKept, QBitArray(20));
         QCOMPARE(scenario.creaturesKept, QBitArray(30));
-        for (int slot = 0; slot < pageSlotCount; ++slot) {
-            QVERIFY(scenario.prologues[size_t(slot)].isNull());
-            QVERIFY(scenario.epilogues[size_t(slot)].isNull());
-        }
-    }
-
-    // Item data of the editing pages carries these records under exactly these type names.
-    void variantTypeNames() {
-        const QList<QPair<QVariant, const char *>> values = {
-            {QVariant::fromValue(BonusSpell{}), "BonusSpell"},
-            {QVariant::fromValue(BonusCreature{}), "BonusCreature"},
-            {QVariant::fromValue(BonusBuilding{}), "BonusBuilding"},
-            {QVariant::fromValue(BonusArtifact{}), "BonusArtifact"},
-            {QVariant::fromValue(BonusScroll{}), "BonusScroll"},
-            {QVariant::fromValue(BonusPrimarySkill{}), "BonusPrimarySkill"},
-            {QVariant::fromValue(BonusSecondarySkill{}), "BonusSecondarySkill"},
-            {QVariant::fromValue(BonusResource{}), "BonusResource"},
-            {QVariant::fromValue(StartingBonusSet{}), "StartingBonusSet"},
-            {QVariant::fromValue(HeroCrossoverSet{}), "HeroCrossoverSet"},
-            {QVariant::fromValue(StartingHeroSet{}), "StartingHeroSet"},
-            {QVariant::fromValue(CmpHeroCrossover{}), "CmpHeroCrossover"},
-            {QVariant::fromValue(StartingHero{}), "StartingHero"}};
-        for (const auto &value : values)
-            QCOMPARE(value.first.typeName(), value.second);
-        // A variant of another type reads as a zero-filled record.
-        QCOMPARE(QVariant::fromValue(BonusSpell{3, 4}).value<StartingHero>(), StartingHero{});
-    }
-
-    void resetScenarioKeepsOnlyDifficulty() {
-        CmpScenario scenario;
+        QJsonValue fresh = json(scenario);
         scenario.mapName = QStringLiteral("a.y6m");
         scenario.mapData = QByteArray("map");
         scenario.mapSize = 3;
@@ -89,18 +57,21 @@ private slots:
         scenario.epilogues[2] = makePrologue(1, 2, QStringLiteral("page"));
         scenario.startOptions = makeStartOptions(StartingHeroSet{{StartingHero{1, 7}}});
         resetScenario(scenario);
+        QVERIFY(scenario.mapData.isEmpty());
+        QJsonObject expected = fresh.toObject();
+        expected["difficulty"] = 4;
+        QCOMPARE(json(scenario), QJsonValue(expected));
+    }
 
-        CmpScenario expected;
-        expected.difficulty = 4;
-        QCOMPARE(scenario.difficulty, uint8_t(4));
-        QCOMPARE(scenario.regionColor, expected.regionColor);
-        QVERIFY(scenario.mapName.isEmpty() && scenario.regionText.isEmpty());
-        QVERIFY(scenario.mapData.isEmpty() && scenario.mapSize == 0 && !scenario.hasMap());
-        QCOMPARE(scenario.prerequisites, expected.prerequisites);
-        QCOMPARE(scenario.heroKeeps, expected.heroKeeps);
-        QCOMPARE(scenario.artifactsKept, expected.artifactsKept);
-        QVERIFY(scenario.prologues[1].isNull() && scenario.epilogues[2].isNull());
-        QVERIFY(scenario.startOptions.isNull());
+    // A variant or bonus of another type reads as a zero-filled record.
+    void wrongRecordReadsAsZeros() {
+        QCOMPARE(QVariant::fromValue(BonusSpell{3, 4}).value<StartingHero>(), StartingHero{});
+        const auto bonus = CmpBonus::make(CreatureBonus, BonusCreature{5, 6, 7});
+        QCOMPARE(bonus.record<BonusPrimarySkill>().attack, uint8_t(0));
+        const CmpScenarioStartOptions options{CrossoverChoice,
+                                              QVariant::fromValue(HeroCrossoverSet{{{1, 2}}})};
+        QVERIFY(options.heroSet().heroes.isEmpty());
+        QCOMPARE(options.crossoverSet().crossovers.size(), 1);
     }
 
     void resetCampaign_data() {
@@ -117,7 +88,6 @@ private slots:
         QTest::newRow("without map, none") << 24 << false << 2 << 0 << 0 << 0;
         QTest::newRow("without map, five") << 24 << false << 1 << 5 << 5 << 5;
     }
-
     void resetCampaign() {
         QFETCH(int, campaignMap);
         QFETCH(bool, withMap);
@@ -127,12 +97,10 @@ private slots:
         QFETCH(int, expectedScenarioCount);
         CmpCampaign campaign;
         campaign.version = 6;
-        campaign.name = QStringLiteral("old");
-        campaign.description = QStringLiteral("old");
-        campaign.difficultySelectable = true;
+        campaign.name = campaign.description = QStringLiteral("old");
+        campaign.difficultySelectable = campaign.forbidNewerVersions = true;
         campaign.music = 3;
         campaign.background = 77;
-        campaign.forbidNewerVersions = true;
         campaign.scenarios.append(CmpScenario());
         selectedRegion = 5;
         currentCampaignMap = 0;
@@ -141,70 +109,49 @@ private slots:
         QCOMPARE(campaign.version, 10);
         QCOMPARE(int(campaign.campaignMap), campaignMap);
         QVERIFY(campaign.name.isEmpty() && campaign.description.isEmpty());
-        QVERIFY(!campaign.difficultySelectable);
+        QVERIFY(!campaign.difficultySelectable && !campaign.forbidNewerVersions);
         QCOMPARE(campaign.music, uint8_t(34));
         QCOMPARE(campaign.withMap, withMap);
         QCOMPARE(campaign.background, withMap ? 77 : background);
         QCOMPARE(campaign.scenarioCount, expectedScenarioCount);
-        QVERIFY(!campaign.forbidNewerVersions);
         QCOMPARE(campaign.scenarios.size(), expectedScenarios);
         for (const CmpScenario &scenario : campaign.scenarios)
             QCOMPARE(scenario.prerequisites, QBitArray(expectedScenarios));
         QCOMPARE(currentCampaignMap, campaignMap);
         QCOMPARE(selectedRegion, 0);
         QCOMPARE(campaignScenarioCount(campaign), expectedScenarios);
-    }
-
-    void scenarioCountFollowsTheCurrentCampaignMap() {
-        CmpCampaign campaign;
-        ::resetCampaign(campaign, 3, true, 0, 0);
-        QCOMPARE(campaignScenarioCount(campaign), 3);
+        // The count of a campaign with map follows the current campaign map.
         currentCampaignMap = 24;
-        QCOMPARE(campaignScenarioCount(campaign), 7);
-        campaign.withMap = false;
-        campaign.scenarioCount = 11;
-        QCOMPARE(campaignScenarioCount(campaign), 11);
+        QCOMPARE(campaignScenarioCount(campaign), withMap ? 7 : expectedScenarios);
     }
 
     void bonusEquality_data() {
         QTest::addColumn<CmpBonus>("a");
         QTest::addColumn<CmpBonus>("b");
         QTest::addColumn<bool>("equal");
-        const auto spell = CmpBonus::make(SpellBonus, BonusSpell{4, 9});
-        QTest::newRow("same spell")
-            << spell << CmpBonus::make(SpellBonus, BonusSpell{4, 9}) << true;
-        QTest::newRow("other spell")
-            << spell << CmpBonus::make(SpellBonus, BonusSpell{4, 8}) << false;
+        // Two bonuses of one type with these records.
+        const auto row = [](const char *name, uint8_t type, auto a, auto b, bool equal) {
+            QTest::newRow(name) << CmpBonus::make(type, a) << CmpBonus::make(type, b) << equal;
+        };
+        row("same spell", SpellBonus, BonusSpell{4, 9}, BonusSpell{4, 9}, true);
+        row("other spell", SpellBonus, BonusSpell{4, 9}, BonusSpell{4, 8}, false);
+        row("creature count", CreatureBonus, BonusCreature{1, 2, 3}, BonusCreature{1, 2, 4}, false);
+        row("artifact hero", ArtifactBonus, BonusArtifact{1, 2}, BonusArtifact{2, 2}, false);
+        row("primary knowledge", PrimarySkillBonus, BonusPrimarySkill{1, 2, 3, 4, 5},
+            BonusPrimarySkill{1, 2, 3, 4, 6}, false);
+        row("secondary level", SecondarySkillBonus, BonusSecondarySkill{1, 2, 3},
+            BonusSecondarySkill{1, 2, 2}, false);
+        row("resource amount", ResourceBonus, BonusResource{6, -1}, BonusResource{6, -1}, true);
+        row("type holding another record", ResourceBonus, BonusSpell{0, 0}, BonusResource{0, 0},
+            true);
         QTest::newRow("same fields, other type")
-            << spell << CmpBonus::make(ScrollBonus, BonusScroll{4, 9}) << false;
-        QTest::newRow("creature count")
-            << CmpBonus::make(CreatureBonus, BonusCreature{1, 2, 3})
-            << CmpBonus::make(CreatureBonus, BonusCreature{1, 2, 4}) << false;
-        QTest::newRow("building") << CmpBonus::make(BuildingBonus, BonusBuilding{10})
-                                  << CmpBonus::make(BuildingBonus, BonusBuilding{10}) << true;
-        QTest::newRow("artifact") << CmpBonus::make(ArtifactBonus, BonusArtifact{1, 2})
-                                  << CmpBonus::make(ArtifactBonus, BonusArtifact{2, 2}) << false;
-        QTest::newRow("primary knowledge")
-            << CmpBonus::make(PrimarySkillBonus, BonusPrimarySkill{1, 2, 3, 4, 5})
-            << CmpBonus::make(PrimarySkillBonus, BonusPrimarySkill{1, 2, 3, 4, 6}) << false;
-        QTest::newRow("primary same")
-            << CmpBonus::make(PrimarySkillBonus, BonusPrimarySkill{1, 2, 3, 4, 5})
-            << CmpBonus::make(PrimarySkillBonus, BonusPrimarySkill{1, 2, 3, 4, 5}) << true;
-        QTest::newRow("secondary level")
-            << CmpBonus::make(SecondarySkillBonus, BonusSecondarySkill{1, 2, 3})
-            << CmpBonus::make(SecondarySkillBonus, BonusSecondarySkill{1, 2, 2}) << false;
-        QTest::newRow("resource amount")
-            << CmpBonus::make(ResourceBonus, BonusResource{6, -1})
-            << CmpBonus::make(ResourceBonus, BonusResource{6, -1}) << true;
-        QTest::newRow("type holding another record")
-            << CmpBonus::make(ResourceBonus, BonusSpell{0, 0})
-            << CmpBonus::make(ResourceBonus, BonusResource{0, 0}) << true;
+            << CmpBonus::make(SpellBonus, BonusSpell{4, 9})
+            << CmpBonus::make(ScrollBonus, BonusScroll{4, 9}) << false;
         QTest::newRow("unknown type with itself")
             << CmpBonus{8, QVariant()} << CmpBonus{8, QVariant()} << false;
         QTest::newRow("type 255") << CmpBonus{255, QVariant()} << CmpBonus{255, QVariant()}
                                   << false;
     }
-
     void bonusEquality() {
         QFETCH(CmpBonus, a);
         QFETCH(CmpBonus, b);
@@ -212,28 +159,6 @@ private slots:
         QCOMPARE(a == b, equal);
         QCOMPARE(b == a, equal);
         QCOMPARE(a != b, !equal);
-    }
-
-    void wrongRecordReadsAsZeros() {
-        const auto bonus = CmpBonus::make(CreatureBonus, BonusCreature{5, 6, 7});
-        const auto skills = bonus.record<BonusPrimarySkill>();
-        QCOMPARE(skills.hero, uint16_t(0));
-        QCOMPARE(skills.attack + skills.defence + skills.spellPower + skills.knowledge, 0);
-        QCOMPARE(bonus.record<BonusResource>().amount, 0);
-        QCOMPARE(bonus.record<BonusCreature>().count, uint16_t(7));
-        const CmpScenarioStartOptions options{CrossoverChoice,
-                                              QVariant::fromValue(HeroCrossoverSet{{{1, 2}}})};
-        QVERIFY(options.heroSet().heroes.isEmpty());
-        QCOMPARE(options.crossoverSet().crossovers.size(), 1);
-    }
-
-    void versionsCompareMajorFirst() {
-        QVERIFY((CmpVersion{1, 7, 4}) > editorVersion);
-        QVERIFY((CmpVersion{1, 8, 0}) > editorVersion);
-        QVERIFY((CmpVersion{2, 0, 0}) > editorVersion);
-        QVERIFY((CmpVersion{1, 7, 2}) < editorVersion);
-        QVERIFY((CmpVersion{0, 99, 99}) < editorVersion);
-        QVERIFY((CmpVersion{1, 7, 3}) == editorVersion);
     }
 };
 

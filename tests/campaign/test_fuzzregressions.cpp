@@ -29,10 +29,9 @@ void readAsTarget(const QString &target, const QString &path) {
         decodeOpaquePictureBytes(bytes);
     } else if (target == QLatin1String("lod-archive")) {
         LodArchive archive;
-        if (archive.read(path)) {
+        if (archive.read(path))
             for (const QString &key : archive.directory.keys())
                 archive.readData(archive.directory.value(key));
-        }
     } else if (target == QLatin1String("mod-data")) {
         parseModData(bytes);
     } else if (target == QLatin1String("settings-file")) {
@@ -59,30 +58,27 @@ class TestFuzzRegressions : public QObject {
     Q_OBJECT
 
 private slots:
-    void readEveryKeptInput_data();
-    void readEveryKeptInput();
-};
-
-void TestFuzzRegressions::readEveryKeptInput_data() {
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("path");
-    const QString folder = QFINDTESTDATA("../fuzz/regressions");
-    QVERIFY(!folder.isEmpty());
-    QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString path = files.next();
-        const QString target = QFileInfo(path).dir().dirName();
-        QTest::newRow(qPrintable(target + QLatin1Char('/') + QFileInfo(path).fileName()))
-            << target << path;
+    void readEveryKeptInput_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("path");
+        const QString folder = QFINDTESTDATA("../fuzz/regressions");
+        QVERIFY(!folder.isEmpty());
+        QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QFileInfo file(files.next());
+            QTest::newRow(qPrintable(file.dir().dirName() + '/' + file.fileName()))
+                << file.dir().dirName() << file.filePath();
+        }
     }
-}
 
-void TestFuzzRegressions::readEveryKeptInput() {
-    QFETCH(QString, target);
-    QFETCH(QString, path);
-    MessageRecorder messages;
-    readAsTarget(target, path); // must return without a crash or sanitizer report
-}
+    // Each input must be read without a crash or sanitizer report.
+    void readEveryKeptInput() {
+        QFETCH(QString, target);
+        QFETCH(QString, path);
+        MessageRecorder messages;
+        readAsTarget(target, path);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFuzzRegressions)
 #include "test_fuzzregressions.moc"

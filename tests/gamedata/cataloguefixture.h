@@ -10,6 +10,27 @@
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTextCodec>
+#include <QVariant>
+
+#include <climits>
+
+// The entries with keys in [from, to] as "key=text; ...", to compare many names in one line.
+template <typename Map> QString entries(const Map &map, int from = INT_MIN, int to = INT_MAX) {
+    QStringList parts;
+    for (auto it = map.lowerBound(from); it != map.end() && it.key() <= to; ++it)
+        parts << QStringLiteral("%1=%2").arg(it.key()).arg(
+            QVariant(it.value()).toStringList().join('|'));
+    return parts.join(QStringLiteral("; "));
+}
+
+// The listed keys as "key=text; ...", an absent key as "key-".
+inline QString pick(const QMap<int, QString> &map, const QList<int> &keys) {
+    QStringList parts;
+    for (int key : keys)
+        parts << (map.contains(key) ? QStringLiteral("%1=%2").arg(key).arg(map[key])
+                                    : QStringLiteral("%1-").arg(key));
+    return parts.join(QStringLiteral("; "));
+}
 
 class CatalogueFixture {
 public:

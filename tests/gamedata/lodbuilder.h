@@ -3,11 +3,11 @@
 // Writes small .lod archives for the tests, with its own code for the format: entries plain or
 // zlib-packed, and records whose fields can be set to anything, for damaged archives.
 
-#include <QByteArray>
+#include "bytebuilder.h"
+
 #include <QFile>
 #include <QString>
 #include <QVector>
-#include <QtEndian>
 
 #include <zlib.h>
 
@@ -15,7 +15,7 @@ class LodBuilder {
 public:
     struct Record {
         QByteArray name;
-        QByteArray data; // stored bytes (packed when packed is set)
+        QByteArray data; // stored bytes (packed when packedSize is set)
         uint32_t size = 0;
         uint32_t packedSize = 0;
         bool overrideOffset = false;
@@ -23,22 +23,16 @@ public:
     };
 
     LodBuilder &add(const QByteArray &name, const QByteArray &bytes, bool packed = false) {
-        Record record;
-        record.name = name;
-        record.size = uint32_t(bytes.size());
+        Record record{name, bytes, uint32_t(bytes.size())};
         if (packed) {
             uLongf length = compressBound(uLong(bytes.size()));
-            QByteArray out(int(length), '\0');
-            compress(reinterpret_cast<Bytef *>(out.data()), &length,
+            record.data.resize(int(length));
+            compress(reinterpret_cast<Bytef *>(record.data.data()), &length,
                      reinterpret_cast<const Bytef *>(bytes.constData()), uLong(bytes.size()));
-            out.resize(int(length));
-            record.data = out;
-            record.packedSize = uint32_t(out.size());
-        } else {
-            record.data = bytes;
+            record.data.resize(int(length));
+            record.packedSize = uint32_t(length);
         }
-        records.append(record);
-        return *this;
+        return addRecord(record);
     }
     // A record with fields of the test's choosing.
     LodBuilder &addRecord(const Record &record) {
@@ -47,27 +41,23 @@ public:
     }
     LodBuilder &declareCount(int count) {
         declaredCount = count;
-        countDeclared = true;
         return *this;
     }
 
     QByteArray build(const QByteArray &magic = QByteArray("LOD\0", 4)) const {
-        QByteArray out = magic.leftJustified(4, '\0', true);
-        appendU32(out, 500); // kind
-        appendU32(out, uint32_t(countDeclared ? declaredCount : records.size()));
-        out.append(QByteArray(80, '\0'));
+        ByteBuilder out;
+        out.raw(magic.leftJustified(4, '\0', true)).u32(500); // magic, kind
+        out.i32(declaredCount ? declaredCount : records.size()).raw(QByteArray(80, '\0'));
         uint32_t offset = uint32_t(92 + 32 * records.size());
         for (const Record &record : records) {
-            out.append(record.name.leftJustified(16, '\0', true));
-            appendU32(out, record.overrideOffset ? record.offset : offset);
-            appendU32(out, record.size);
-            appendU32(out, 2); // entry kind
-            appendU32(out, record.packedSize);
+            out.raw(record.name.leftJustified(16, '\0', true));
+            out.u32(record.overrideOffset ? record.offset : offset).u32(record.size);
+            out.u32(2).u32(record.packedSize); // entry kind, packed size
             offset += uint32_t(record.data.size());
         }
         for (const Record &record : records)
-            out.append(record.data);
-        return out;
+            out.raw(record.data);
+        return out.bytes;
     }
 
     bool write(const QString &path, const QByteArray &magic = QByteArray("LOD\0", 4)) const {
@@ -77,12 +67,6 @@ public:
     }
 
 private:
-    static void appendU32(QByteArray &out, uint32_t value) {
-        char buffer[4];
-        qToLittleEndian(value, buffer);
-        out.append(buffer, 4);
-    }
     QVector<Record> records;
-    int declaredCount = 0;
-    bool countDeclared = false;
+    int declaredCount = 0; // 0: the number of records
 };

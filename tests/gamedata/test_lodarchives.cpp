@@ -4,7 +4,6 @@
 #include "messagerecorder.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QtTest>
@@ -13,15 +12,20 @@ class TestLodArchives : public QObject {
     Q_OBJECT
 
 private:
-    QString folder() const { return scratch->path(); }
+    std::unique_ptr<QTemporaryDir> scratch;
     QString file(const QString &name) const { return scratch->filePath(name); }
+    // The archive set of the scratch folder.
+    LodArchiveSet loaded() const {
+        LodArchiveSet set;
+        set.load(scratch->path());
+        return set;
+    }
     static QByteArray binary(int length) {
         QByteArray bytes;
         for (int i = 0; i < length; ++i)
             bytes.append(char((i * 37 + i / 7) & 0xff));
         return bytes;
     }
-    std::unique_ptr<QTemporaryDir> scratch;
 
 private slots:
     void init() { scratch = std::make_unique<QTemporaryDir>(); }
@@ -31,15 +35,9 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("Tarq over Y6bitmap")
             << QStringList{"Y6bitmap", "Tarq"} << QByteArray("Tarq");
-        QTest::newRow("Tarq_lng over Tarq")
-            << QStringList{"Tarq", "Tarq_lng", "Y6sprite"} << QByteArray("Tarq_lng");
-        QTest::newRow("Y6sprite over Y6bitmap")
-            << QStringList{"Y6bitmap", "Y6sprite"} << QByteArray("Y6sprite");
         QTest::newRow("Tarq_l_ext over all")
             << QStringList{"Tarq_ext", "Tarq_l_ext", "Tarq_lng", "Tarq", "Y6sprite"}
             << QByteArray("Tarq_l_ext");
-        QTest::newRow("Tarq_ext over Tarq")
-            << QStringList{"Tarq_ext", "Tarq"} << QByteArray("Tarq_ext");
         QTest::newRow("unknown name ranks 0")
             << QStringList{"Extra", "Y6sprite"} << QByteArray("Y6sprite");
         QTest::newRow("base name ends at the first dot")
@@ -52,14 +50,9 @@ private slots:
         QFETCH(QByteArray, expected);
         for (const QString &base : archives)
             QVERIFY(LodBuilder().add("Shared.txt", base.toLatin1()).write(file(base + ".lod")));
-        LodArchiveSet set;
-        set.load(folder());
+        const LodArchiveSet set = loaded();
         QCOMPARE(set.archives().size(), archives.size());
         QCOMPARE(set.find("Shared.txt").value(), expected);
-        for (int i = 1; i < set.archives().size(); ++i) {
-            QVERIFY(LodArchiveSet::rank(QFileInfo(set.archives()[i - 1].path).baseName()) >=
-                    LodArchiveSet::rank(QFileInfo(set.archives()[i].path).baseName()));
-        }
     }
 
     void namesAndExtensions() {
@@ -74,30 +67,21 @@ private slots:
             .write(file("Tarq.lod"));
         LodBuilder().add("Upper.txt", "upper").write(file("Tarq_l_ext.LOD"));
         LodBuilder().add("Extra.txt", "extra").write(file("Extra.lod"));
-        QDir(folder()).mkdir("Sub");
+        QDir(scratch->path()).mkdir("Sub");
         LodBuilder().add("Nested.txt", "nested").write(file("Sub/Tarq_lng.lod"));
 
-        LodArchiveSet set;
-        set.load(folder());
+        const LodArchiveSet set = loaded();
         QCOMPARE(set.archives().size(), 2); // Tarq.lod and Extra.lod
         QCOMPARE(set.find("plcolors.TXT").value(), QByteArray("Red\r\n"));
-        QCOMPARE(set.find("PLCOLORS.txt").value(), QByteArray("Red\r\n"));
-        QVERIFY(!set.find("Sprite.def"));
-        QVERIFY(!set.find("Mask.msk"));
         QCOMPARE(set.find("abcdefghijkl.pcx").value(), QByteArray("sixteen"));
         QCOMPARE(set.find("READMETXT").value(), QByteArray("no dot"));
         QCOMPARE(set.find("twice.pcx").value(), QByteArray("second"));
-        QVERIFY(!set.find("Upper.txt"));
-        QCOMPARE(set.find("Extra.txt").value(), QByteArray("extra"));
-        QVERIFY(!set.find("Nested.txt"));
-        QVERIFY(!set.find("Missing.pcx"));
-        const LodArchive &tarq = set.archives().first();
-        QCOMPARE(QFileInfo(tarq.path).fileName(), QString("Tarq.lod"));
-        QCOMPARE(tarq.directory.keys(),
+        for (const char *absent : {"Sprite.def", "Mask.msk", "Upper.txt", "Nested.txt", "No.pcx"})
+            QVERIFY2(!set.find(absent), absent);
+        QCOMPARE(set.archives().first().directory.keys(),
                  (QStringList{"abcdefghijkl.pcx", "plcolors.txt", "readmetxt", "twice.pcx"}));
-        QCOMPARE(tarq.directory.value("plcolors.txt").name, QString("PlColors.txt"));
-        QCOMPARE(tarq.entryCount, 7);
-        QCOMPARE(tarq.kind, 500u);
+        QCOMPARE(set.archives().first().directory.value("plcolors.txt").name,
+                 QString("PlColors.txt"));
     }
 
     void plainAndPackedEntries() {
@@ -109,91 +93,73 @@ private slots:
             .add("Text.txt", text, true)
             .add("Empty.txt", QByteArray())
             .write(file("Y6bitmap.lod"));
-        LodArchiveSet set;
-        set.load(folder());
+        const LodArchiveSet set = loaded();
         QCOMPARE(set.find("Plain.pcx").value(), big);
         QCOMPARE(set.find("Packed.pcx").value(), big);
         QCOMPARE(set.find("Text.txt").value(), text);
-        QVERIFY(set.find("Empty.txt").has_value());
-        QCOMPARE(set.find("Empty.txt")->size(), 0);
-        QVERIFY(set.archives().first().directory.value("packed.pcx").packedSize > 0);
+        QCOMPARE(set.find("Empty.txt").value(), QByteArray(""));
     }
 
-    void badMagic_data() {
+    // An archive is listed whatever its header; only the exact magic gives entries.
+    void archiveHeaders_data() {
         QTest::addColumn<QByteArray>("magic");
+        QTest::addColumn<int>("count");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("LOD") << QByteArray("LOD\0", 4) << true;
-        QTest::newRow("LOD then junk after the zero") << QByteArray("LO\0D", 4) << false;
-        QTest::newRow("no zero") << QByteArray("LODX", 4) << false;
-        QTest::newRow("lower case") << QByteArray("lod\0", 4) << false;
-        QTest::newRow("other") << QByteArray("PK\3\4", 4) << false;
+        QTest::newRow("LOD") << QByteArray("LOD\0", 4) << 1 << true;
+        QTest::newRow("LOD then junk after the zero") << QByteArray("LO\0D", 4) << 1 << false;
+        QTest::newRow("no zero") << QByteArray("LODX", 4) << 1 << false;
+        QTest::newRow("lower case") << QByteArray("lod\0", 4) << 1 << false;
+        QTest::newRow("other") << QByteArray("PK\3\4", 4) << 1 << false;
+        QTest::newRow("negative count") << QByteArray("LOD\0", 4) << -5 << false;
     }
-    void badMagic() {
+    void archiveHeaders() {
         QFETCH(QByteArray, magic);
+        QFETCH(int, count);
         QFETCH(bool, accepted);
         MessageRecorder recorder;
-        QVERIFY(LodBuilder().add("Name.txt", "x").write(file("Tarq.lod"), magic));
-        LodArchiveSet set;
-        set.load(folder());
-        QCOMPARE(set.archives().size(), 1); // listed either way
+        QVERIFY(
+            LodBuilder().add("Name.txt", "x").declareCount(count).write(file("Tarq.lod"), magic));
+        const LodArchiveSet set = loaded();
+        QCOMPARE(set.archives().size(), 1);
         QCOMPARE(set.find("Name.txt").has_value(), accepted);
         QVERIFY(recorder.messages.isEmpty());
     }
 
-    void damagedArchivesNeverCrash() {
+    // Every cut of a good archive reads without crash; entries whose bytes are gone are not
+    // listed.
+    void cutArchives() {
         const QByteArray good =
             LodBuilder().add("A.txt", "alpha").add("B.pcx", binary(300)).build();
-        // Every cut of a good archive reads without crash; entries whose bytes are gone are not
-        // listed.
         for (int cut = 0; cut <= good.size(); ++cut) {
             QFile out(file("Tarq.lod"));
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
             out.write(good.left(cut));
             out.close();
-            LodArchiveSet set;
-            set.load(folder());
+            const LodArchiveSet set = loaded();
             const auto a = set.find("A.txt");
             const auto b = set.find("B.pcx");
-            if (a)
-                QCOMPARE(*a, QByteArray("alpha"));
-            if (b)
-                QCOMPARE(*b, binary(300));
-            if (cut == good.size())
-                QVERIFY(a && b);
+            QVERIFY(!a || *a == "alpha");
+            QVERIFY(!b || *b == binary(300));
+            QVERIFY(cut < good.size() || (a && b));
         }
     }
 
     void hostileRecords() {
-        LodBuilder::Record farOffset{"Far.txt", {}, 10, 0, true, 0xfffffff0u};
-        LodBuilder::Record hugeSize{"Huge.txt", "abc", 0xffffffffu, 0, false, 0};
-        LodBuilder::Record hugePacked{"Bomb.pcx", "xyz", 0x7fffffffu, 3, false, 0};
-        LodBuilder::Record corruptPacked{"Corrupt.pcx", "not zlib at all", 100, 15, false, 0};
-        LodBuilder::Record pastEnd{"PastEnd.pcx", "abc", 1000, 0, false, 0};
         LodBuilder()
-            .addRecord(farOffset)
-            .addRecord(hugeSize)
-            .addRecord(hugePacked)
-            .addRecord(corruptPacked)
-            .addRecord(pastEnd)
+            .addRecord({"Far.txt", {}, 10, 0, true, 0xfffffff0u})
+            .addRecord({"Huge.txt", "abc", 0xffffffffu, 0, false, 0})
+            .addRecord({"Bomb.pcx", "xyz", 0x7fffffffu, 3, false, 0})
+            .addRecord({"Corrupt.pcx", "not zlib at all", 100, 15, false, 0})
+            .addRecord({"PastEnd.pcx", "abc", 1000, 0, false, 0})
             .add("Good.txt", "good")
             .declareCount(2000000000) // far more records than the file holds
             .write(file("Tarq.lod"));
-        LodArchiveSet set;
-        set.load(folder());
-        QVERIFY(!set.find("Far.txt"));
-        QVERIFY(!set.find("Huge.txt"));
-        QVERIFY(!set.find("Bomb.pcx"));
-        QVERIFY(!set.find("PastEnd.pcx"));
+        const LodArchiveSet set = loaded();
+        for (const char *refused : {"Far.txt", "Huge.txt", "Bomb.pcx", "PastEnd.pcx"})
+            QVERIFY2(!set.find(refused), refused);
         QCOMPARE(set.find("Good.txt").value(), QByteArray("good"));
         // A stream that does not inflate still gives size bytes, zero where nothing inflated.
         QCOMPARE(set.find("Corrupt.pcx").value(), QByteArray(100, '\0'));
-    }
-
-    void negativeCountMeansNoEntries() {
-        LodBuilder().add("A.txt", "alpha").declareCount(-5).write(file("Tarq.lod"));
-        LodArchiveSet set;
-        set.load(folder());
-        QVERIFY(!set.find("A.txt"));
     }
 
     void tableLines_data() {
@@ -204,9 +170,6 @@ private slots:
             << QByteArray("\r\n\r\na\r\n\r\n\r\nb") << QStringList{"a", "b"};
         QTest::newRow("lone line feed stays")
             << QByteArray("x\ty\nz\r\nw") << QStringList{"x\ty\nz", "w"};
-        QTest::newRow("lone carriage return stays")
-            << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
-        QTest::newRow("blank lines kept") << QByteArray(" \t\r\na") << QStringList{" \t", "a"};
         QTest::newRow("zero byte ends the text")
             << QByteArray("a\r\nb\0c\r\nd", 9) << QStringList{"a", "b"};
         QTest::newRow("Windows-1252") << QByteArray("Caf\xe9\r\n\x80") << QStringList{"Café", "€"};
@@ -215,33 +178,15 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
         LodBuilder().add("Table.txt", bytes).write(file("Tarq.lod"));
-        LodArchiveSet set;
-        set.load(folder());
-        QCOMPARE(set.readTableLines("TABLE.TXT", QTextCodec::codecForName("Windows-1252")), lines);
-    }
-
-    void missingTableIsFatal() {
-        LodBuilder().add("Other.txt", "x").write(file("Tarq.lod"));
-        LodArchiveSet set;
-        set.load(folder());
-        MessageRecorder recorder;
-        try {
-            set.readTableLines("PlColors.txt", QTextCodec::codecForName("Windows-1252"));
-            QFAIL("a missing table must end the program");
-        } catch (const MessageRecorder::FatalExit &exit) {
-            QCOMPARE(exit.status, 1);
-        }
-        QCOMPARE(recorder.lines(),
-                 QStringList{"critical|Error|Can't find PlColors.txt file in lod file\\n"
-                             "Archives were searched in " +
-                             QDir::toNativeSeparators(folder()) + "."});
+        QCOMPARE(loaded().readTableLines("TABLE.TXT", QTextCodec::codecForName("Windows-1252")),
+                 lines);
     }
 
     void editorArchivesComeFromDataFolder() {
-        QDir(folder()).mkdir("Data");
+        QDir(scratch->path()).mkdir("Data");
         LodBuilder().add("Where.txt", "data folder").write(file("Data/Tarq.lod"));
         LodBuilder().add("Where.txt", "game folder").write(file("Tarq_lng.lod"));
-        setGameFolder(folder());
+        setGameFolder(scratch->path());
         loadLodArchives();
         QCOMPARE(findLodEntry("where.txt").value(), QByteArray("data folder"));
         QCOMPARE(readTableLines("Where.txt", QTextCodec::codecForName("Windows-1252")),

@@ -45,22 +45,19 @@ private:
     QTemporaryDir game;
     QString mp3Folder;
 
-    void writeFile(const QString &path) {
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not really music");
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY(game.isValid());
         setGameFolder(game.path());
         mp3Folder = game.path() + QStringLiteral("/MP3/");
-        writeFile(mp3Folder + QStringLiteral("theme.mp3"));
-        writeFile(mp3Folder + QStringLiteral("extra/inner.mp3"));
-        writeFile(game.path() + QStringLiteral("/elsewhere.mp3"));
+        QVERIFY(QDir().mkpath(mp3Folder + QStringLiteral("extra")));
         QVERIFY(QDir().mkpath(mp3Folder + QStringLiteral("folder.mp3")));
+        for (const QString &path : {mp3Folder + "theme.mp3", mp3Folder + "extra/inner.mp3",
+                                    game.path() + "/elsewhere.mp3"}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not really music");
+        }
     }
 
     void pathsAndFiles_data() {
@@ -69,17 +66,13 @@ private slots:
 
         const QString root = game.path();
         QTest::newRow("name in MP3") << "theme.mp3" << mp3Folder + "theme.mp3";
-        QTest::newRow("sub-folder of MP3") << "extra/inner.mp3" << mp3Folder + "extra/inner.mp3";
         QTest::newRow("absolute path unchanged")
             << root + "/elsewhere.mp3" << root + "/elsewhere.mp3";
         QTest::newRow("relative to the game folder is not looked for")
             << "elsewhere.mp3" << QString();
         QTest::newRow("missing file") << "absent.mp3" << QString();
-        QTest::newRow("empty name") << "" << QString();
         QTest::newRow("folder with a music name") << "folder.mp3" << QString();
-#ifdef Q_OS_UNIX
         QTest::newRow("device, not a regular file") << "/dev/null" << QString();
-#endif
     }
 
     void pathsAndFiles() {
@@ -90,9 +83,9 @@ private slots:
         MusicPlayer player(std::make_unique<RecordingBackend>(log));
         player.initMusicPlayer();
         player.playMusic(path, 0);
-        const QStringList expected =
-            played.isEmpty() ? QStringList{"open device"}
-                             : QStringList{"open device", QStringLiteral("start %1 0").arg(played)};
+        QStringList expected{"open device"};
+        if (!played.isEmpty())
+            expected << "start " + played + " 0";
         QCOMPARE(log.calls, expected);
         QCOMPARE(player.isStreamOpen(), !played.isEmpty());
         QVERIFY(recorder.messages.isEmpty());
@@ -118,44 +111,35 @@ private slots:
         player.closeMusicStream();
         QVERIFY(!player.isStreamOpen());
 
-        const QStringList expected{"open device",
-                                   theme + " 0",
-                                   "pause",
-                                   "close",
-                                   theme + " 0",
-                                   "close",
-                                   "start " + mp3Folder + "extra/inner.mp3 3",
-                                   "close",
-                                   theme + " 0",
-                                   "close"};
-        QCOMPARE(log.calls, expected);
+        const QString expected =
+            "open device|%1 0|pause|close|%1 0|close|start %2 3|close|%1 0|close";
+        QCOMPARE(log.calls, expected.arg(theme, mp3Folder + "extra/inner.mp3").split('|'));
     }
 
-    void streamThatCannotOpenIsNotClosed() {
-        BackendLog log;
-        log.streamsOpen = false;
-        MusicPlayer player(std::make_unique<RecordingBackend>(log));
-        player.initMusicPlayer();
-        player.playMusic("theme.mp3", 0);
-        QVERIFY(!player.isStreamOpen());
-        player.pauseMusic();
-        player.closeMusicStream();
-        QCOMPARE(log.calls, (QStringList{"open device", "start " + mp3Folder + "theme.mp3 0"}));
-    }
-
-    void deviceFailureIsReportedOnce() {
-        BackendLog log;
-        log.deviceOpens = false;
-        MessageRecorder recorder;
-        MusicPlayer player(std::make_unique<RecordingBackend>(log));
-        player.initMusicPlayer();
-        player.initMusicPlayer();
-        player.playMusic("theme.mp3", 0);
-        player.pauseMusic();
-        player.closeMusicStream();
-        QCOMPARE(recorder.lines(), QStringList{"critical|Error|Failed to open the sound driver."});
-        QCOMPARE(log.calls, QStringList{"open device"});
-        QVERIFY(!player.isStreamOpen());
+    // A stream that cannot open is neither paused nor closed; a device that cannot open is
+    // tried and reported once, and nothing follows.
+    void failures() {
+        for (const bool deviceOpens : {true, false}) {
+            BackendLog log;
+            log.deviceOpens = deviceOpens;
+            log.streamsOpen = false;
+            MessageRecorder recorder;
+            MusicPlayer player(std::make_unique<RecordingBackend>(log));
+            player.initMusicPlayer();
+            if (!deviceOpens)
+                player.initMusicPlayer();
+            player.playMusic("theme.mp3", 0);
+            player.pauseMusic();
+            player.closeMusicStream();
+            QVERIFY(!player.isStreamOpen());
+            QStringList calls{"open device"};
+            if (deviceOpens)
+                calls << "start " + mp3Folder + "theme.mp3 0";
+            QCOMPARE(log.calls, calls);
+            QCOMPARE(recorder.lines(),
+                     deviceOpens ? QStringList()
+                                 : QStringList{"critical|Error|Failed to open the sound driver."});
+        }
     }
 
     void editorPlayer() {
@@ -167,9 +151,6 @@ private slots:
             BackendLog log;
             MusicPlayer player(std::make_unique<RecordingBackend>(log));
             QCOMPARE(&musicPlayer(), &player);
-            player.initMusicPlayer();
-            player.playMusic("theme.mp3", 0);
-            QCOMPARE(log.calls.size(), 2);
         }
         QCOMPARE(&musicPlayer(), &silent);
     }
