@@ -38,10 +38,18 @@ struct Node {
     }
 };
 
-// The keys of a record, in record order.
+// Collects the keys a visit names.
+struct KeyCollector {
+    QStringList &keys;
+
+    template <typename Field> void operator()(const char *key, const Field &) const {
+        keys << QLatin1String(key);
+    }
+};
+
 template <typename Record> QStringList recordKeys(Record record) {
     QStringList keys;
-    visitRecordFields(record, [&keys](const char *key, auto &) { keys << QLatin1String(key); });
+    visitRecordFields(record, KeyCollector{keys});
     return keys;
 }
 
@@ -137,10 +145,29 @@ public:
         }
     }
 
+    // Reads each visited field from the node's key of the same name.
+    auto fieldsFrom(const Node &node) {
+        return [this, node](const char *key, auto &field) {
+            read(node.key(QLatin1String(key)), field);
+        };
+    }
+
     template <typename Record> void readRecord(const Node &node, Record &record) {
         if (object(node, recordKeys(record)))
-            visitRecordFields(record,
-                              [&](const char *key, auto &field) { read(node.key(key), field); });
+            visitRecordFields(record, fieldsFrom(node));
+    }
+
+    void readRecord(const Node &node, CmpBonus &bonus) {
+        if (!node.value.isObject()) {
+            failType(node, Texts::tr("expected an object"));
+            return;
+        }
+        // The type decides the other keys.
+        read(node.key(QStringLiteral("type")), bonus.type);
+        QStringList keys{QStringLiteral("type")};
+        visitBonusFields(bonus, KeyCollector{keys});
+        if (object(node, keys))
+            visitBonusFields(bonus, fieldsFrom(node));
     }
 
     template <typename Record> QList<Record> readRecords(const Node &node) {
@@ -169,22 +196,6 @@ public:
         }
     }
 
-    CmpBonus readBonus(const Node &node) {
-        CmpBonus bonus;
-        if (!node.value.isObject()) {
-            failType(node, Texts::tr("expected an object"));
-            return bonus;
-        }
-        read(node.key(QStringLiteral("type")), bonus.type);
-        // The type decides the other keys.
-        QStringList keys{QStringLiteral("type")};
-        visitBonusFields(bonus, [&keys](const char *key, auto &) { keys << QLatin1String(key); });
-        if (object(node, keys))
-            visitBonusFields(bonus,
-                             [&](const char *key, auto &field) { read(node.key(key), field); });
-        return bonus;
-    }
-
     CmpStartOptionsRef readStartOptions(const Node &node) {
         if (node.value.isNull() || !ok())
             return CmpStartOptionsRef();
@@ -195,15 +206,10 @@ public:
         switch (number(node.key(QStringLiteral("kind")), BonusChoice, StartingHeroChoice)) {
         case BonusChoice: {
             StartingBonusSet set;
-            const Node bonuses = node.key(QStringLiteral("bonuses"));
-            if (!object(node, {QStringLiteral("kind"), QStringLiteral("player"),
-                               QStringLiteral("bonuses")}))
-                return CmpStartOptionsRef();
-            read(node.key(QStringLiteral("player")), set.player);
-            if (array(bonuses, 0, maxListEntries)) {
-                const int count = bonuses.value.toArray().size();
-                for (int i = 0; i < count && ok(); ++i)
-                    set.bonuses.append(readBonus(bonuses.item(i)));
+            if (object(node, {QStringLiteral("kind"), QStringLiteral("player"),
+                              QStringLiteral("bonuses")})) {
+                read(node.key(QStringLiteral("player")), set.player);
+                set.bonuses = readRecords<CmpBonus>(node.key(QStringLiteral("bonuses")));
             }
             return makeStartOptions(set);
         }
@@ -227,14 +233,12 @@ public:
     // map file.
     void readScenario(const Node &node, CmpScenario &scenario, QString &mapFile) {
         QStringList keys;
-        visitScenarioFields(scenario,
-                            [&keys](const char *key, auto &) { keys << QLatin1String(key); });
+        visitScenarioFields(scenario, KeyCollector{keys});
         keys << QStringLiteral("prologues") << QStringLiteral("epilogues")
              << QStringLiteral("startOptions") << QStringLiteral("mapData");
         if (!object(node, keys))
             return;
-        visitScenarioFields(scenario,
-                            [&](const char *key, auto &field) { read(node.key(key), field); });
+        visitScenarioFields(scenario, fieldsFrom(node));
         readPages(node.key(QStringLiteral("prologues")), scenario.prologues);
         readPages(node.key(QStringLiteral("epilogues")), scenario.epilogues);
         scenario.startOptions = readStartOptions(node.key(QStringLiteral("startOptions")));
@@ -317,10 +321,9 @@ bool readCampaignJson(const QByteArray &json, CmpCampaign &campaign, QStringList
     }
     CmpCampaign result;
     QStringList keys{QStringLiteral("format"), QStringLiteral("scenarios")};
-    visitCampaignFields(result, [&keys](const char *key, auto &) { keys << QLatin1String(key); });
+    visitCampaignFields(result, KeyCollector{keys});
     if (reader.object(root, keys))
-        visitCampaignFields(
-            result, [&](const char *key, auto &field) { reader.read(root.key(key), field); });
+        visitCampaignFields(result, reader.fieldsFrom(root));
 
     // As many scenarios as the campaign has, each with prerequisites of that length.
     const int count = result.withMap ? campaignMapRegionCount(result.campaignMap, catalogue)
