@@ -48,6 +48,14 @@ export TARQ_FUZZ_CAMPAIGN="$PWD/$work/demo/Maps/Marches.y6c"
 if [ -x build/bin/tarq-campaign ]; then
     build/bin/tarq-campaign --game "$work/demo" export-texts "$TARQ_FUZZ_CAMPAIGN" \
         "$work/marches.txt" && seed text-import "$work/marches.txt"
+    # The JSON reader starts from every sample campaign, unpacked.
+    rm -rf "$work/unpacked"
+    for campaign in "$work"/demo/Maps/*.y6c; do
+        name=$(basename "$campaign" .y6c)
+        build/bin/tarq-campaign --game "$work/demo" unpack "$campaign" "$work/unpacked/$name" &&
+            cp "$work/unpacked/$name/campaign.json" "$work/unpacked/$name.json" &&
+            seed campaign-json "$work/unpacked/$name.json"
+    done
 fi
 for dir in tests/fuzz/regressions/*/; do
     [ -d "$dir" ] && seed "$(basename "$dir")" "$dir"*

@@ -128,6 +128,104 @@ Current subversion = %2</translation>
     </message>
 </context>
 <context>
+    <name>CampaignFolder</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>Cannot read file %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Cannot write file %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>scenarios[%1].mapData: %2 lies outside the folder</source>
+        <translation>scenarios[%1].mapData: %2 lies outside the folder</translation>
+    </message>
+</context>
+<context>
+    <name>CampaignJson</name>
+    <message>
+        <source>missing</source>
+        <translation>missing</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>expected an object</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unknown key</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>expected an array</translation>
+    </message>
+    <message>
+        <source>expected %1 entries, found %2</source>
+        <translation>expected %1 entries, found %2</translation>
+    </message>
+    <message>
+        <source>%1 entries, but the campaign file holds at most %2</source>
+        <translation>%1 entries, but the campaign file holds at most %2</translation>
+    </message>
+    <message>
+        <source>expected a whole number from %1 to %2</source>
+        <translation>expected a whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number from %2 to %3</source>
+        <translation>%1 is not a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>expected true or false</translation>
+    </message>
+    <message>
+        <source>expected an object or null</source>
+        <translation>expected an object or null</translation>
+    </message>
+    <message>
+        <source>expected the name of a map file or null</source>
+        <translation>expected the name of a map file or null</translation>
+    </message>
+    <message>
+        <source>expected a text</source>
+        <translation>expected a text</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (U+%2) cannot be written in the campaign file&apos;s code page %3</source>
+        <translation>the character &quot;%1&quot; (U+%2) cannot be written in the campaign file&apos;s code page %3</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>not JSON: %1 at byte %2</translation>
+    </message>
+    <message>
+        <source>unknown layout &quot;%1&quot;; this program reads &quot;%2&quot;</source>
+        <translation>unknown layout &quot;%1&quot;; this program reads &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>expected &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>campaign map %1 has %2 regions, so the campaign has %2 scenarios, not %3</source>
+        <translation>campaign map %1 has %2 regions, so the campaign has %2 scenarios, not %3</translation>
+    </message>
+    <message>
+        <source>scenarioCount is %1, but there are %2 scenarios</source>
+        <translation>scenarioCount is %1, but there are %2 scenarios</translation>
+    </message>
+</context>
+<context>
     <name>ConvertCampaign</name>
     <message>
         <source>Convert Campaign</source>

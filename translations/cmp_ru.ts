@@ -128,6 +128,104 @@ Current subversion = %2</source>
     </message>
 </context>
 <context>
+    <name>CampaignFolder</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>Не удаётся прочитать файл %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Не удаётся записать файл %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>scenarios[%1].mapData: %2 lies outside the folder</source>
+        <translation>scenarios[%1].mapData: %2 находится вне папки</translation>
+    </message>
+</context>
+<context>
+    <name>CampaignJson</name>
+    <message>
+        <source>missing</source>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>ожидается объект</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>неизвестный ключ</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>ожидается массив</translation>
+    </message>
+    <message>
+        <source>expected %1 entries, found %2</source>
+        <translation>ожидается элементов: %1, найдено: %2</translation>
+    </message>
+    <message>
+        <source>%1 entries, but the campaign file holds at most %2</source>
+        <translation>элементов: %1, но файл кампании вмещает не более %2</translation>
+    </message>
+    <message>
+        <source>expected a whole number from %1 to %2</source>
+        <translation>ожидается целое число от %1 до %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number from %2 to %3</source>
+        <translation>%1 не является целым числом от %2 до %3</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>ожидается true или false</translation>
+    </message>
+    <message>
+        <source>expected an object or null</source>
+        <translation>ожидается объект или null</translation>
+    </message>
+    <message>
+        <source>expected the name of a map file or null</source>
+        <translation>ожидается имя файла карты или null</translation>
+    </message>
+    <message>
+        <source>expected a text</source>
+        <translation>ожидается текст</translation>
+    </message>
+    <message>
+        <source>the character &quot;%1&quot; (U+%2) cannot be written in the campaign file&apos;s code page %3</source>
+        <translation>символ «%1» (U+%2) нельзя записать в кодовой странице файлов кампаний %3</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at byte %2</source>
+        <translation>не JSON: %1 в байте %2</translation>
+    </message>
+    <message>
+        <source>unknown layout &quot;%1&quot;; this program reads &quot;%2&quot;</source>
+        <translation>неизвестный формат «%1»; эта программа читает «%2»</translation>
+    </message>
+    <message>
+        <source>expected &quot;%1&quot;</source>
+        <translation>ожидается «%1»</translation>
+    </message>
+    <message>
+        <source>campaign map %1 has %2 regions, so the campaign has %2 scenarios, not %3</source>
+        <translation>на карте кампании %1 регионов: %2, поэтому сценариев в кампании должно быть %2, а не %3</translation>
+    </message>
+    <message>
+        <source>scenarioCount is %1, but there are %2 scenarios</source>
+        <translation>scenarioCount равно %1, но сценариев %2</translation>
+    </message>
+</context>
+<context>
     <name>ConvertCampaign</name>
     <message>
         <source>Convert Campaign</source>

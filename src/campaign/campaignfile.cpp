@@ -45,7 +45,6 @@ struct EditorValues {
 // reads its summary from the inflated bytes. False, after the message, when a map is cut short,
 // cannot be inflated or has no readable summary.
 bool readEmbeddedMaps(const QByteArray &file, qint64 offset, CmpCampaign &campaign) {
-    QByteArray inflated;
     for (CmpScenario &scenario : campaign.scenarios) {
         if (scenario.mapSize == 0)
             continue;
@@ -53,12 +52,7 @@ bool readEmbeddedMaps(const QByteArray &file, qint64 offset, CmpCampaign &campai
         if (intact) {
             scenario.mapData = file.mid(int(offset), int(scenario.mapSize));
             offset += scenario.mapSize;
-            if (startsWithGzipMagic(scenario.mapData)) {
-                intact = inflateGzipMember(scenario.mapData, &inflated) &&
-                         readMapHeader(scenario, inflated, false) >= 0;
-            } else {
-                intact = readMapHeader(scenario, scenario.mapData, false) >= 0;
-            }
+            intact = readEmbeddedMapHeader(scenario) >= 0;
         }
         if (!intact) {
             Messages::critical(Texts::tr("Error"),
@@ -139,6 +133,15 @@ bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogu
     }
     campaign = fresh;
     return true;
+}
+
+int readEmbeddedMapHeader(CmpScenario &scenario) {
+    if (!startsWithGzipMagic(scenario.mapData))
+        return readMapHeader(scenario, scenario.mapData, false);
+    QByteArray inflated;
+    if (!inflateGzipMember(scenario.mapData, &inflated))
+        return MapWithoutPlayers;
+    return readMapHeader(scenario, inflated, false);
 }
 
 QByteArray campaignData(const CmpCampaign &campaign, const GameCatalogue &catalogue) {

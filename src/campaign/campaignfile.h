@@ -4,6 +4,7 @@
 #include <QString>
 
 struct CmpCampaign;
+struct CmpScenario;
 struct GameCatalogue;
 
 // Campaign files (.y6c): one gzip member with the campaign data, then the embedded maps, raw.
@@ -25,6 +26,12 @@ bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogu
 // version.
 bool save(const CmpCampaign &campaign, const QString &fileName);
 bool save(const CmpCampaign &campaign, const QString &fileName, const GameCatalogue &catalogue);
+
+// Reads the summary of the scenario's `mapData` (inflated first when it is gzip-compressed) into
+// its `mapHeader`, as loading does for every embedded map: the map size, or the negative
+// MapReadResult of a refused map (MapWithoutPlayers, whose message says that the map has errors,
+// for one that cannot be inflated).
+int readEmbeddedMapHeader(CmpScenario &scenario);
 
 // The campaign data of a saved file before compression: header and scenario records.
 QByteArray campaignData(const CmpCampaign &campaign, const GameCatalogue &catalogue);

@@ -1,9 +1,11 @@
 #include "campaign/campaignjson.h"
 
-#include "campaign/cmpcampaign.h"
+#include "campaign/campaignjsonfields.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
+
+#include <type_traits>
 
 namespace {
 
@@ -20,74 +22,37 @@ QString versionText(const CmpVersion &version) {
     return QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.patch);
 }
 
+// Writes each visited field under its key: numbers, flags and texts as they are, bit sets as the
+// indices of their set bits.
+struct FieldWriter {
+    QJsonObject &json;
+
+    template <typename Field> void operator()(const char *key, const Field &field) const {
+        if constexpr (std::is_same<Field, QBitArray>::value)
+            json.insert(QLatin1String(key), setBits(field));
+        else if constexpr (std::is_same<Field, QString>::value || std::is_same<Field, bool>::value)
+            json.insert(QLatin1String(key), field);
+        else
+            json.insert(QLatin1String(key), qint64(field));
+    }
+};
+
+template <typename Record> QJsonObject recordJson(Record record) {
+    QJsonObject json;
+    visitRecordFields(record, FieldWriter{json});
+    return json;
+}
+
 QJsonArray pages(const std::array<CmpPrologueRef, pageSlotCount> &pageRefs) {
     QJsonArray result;
-    for (const CmpPrologueRef &page : pageRefs) {
-        if (page.isNull())
-            result.append(QJsonValue::Null);
-        else
-            result.append(
-                QJsonObject{{"video", page->video}, {"music", page->music}, {"text", page->text}});
-    }
+    for (const CmpPrologueRef &page : pageRefs)
+        result.append(page.isNull() ? QJsonValue(QJsonValue::Null) : recordJson(*page));
     return result;
 }
 
-QJsonObject bonusJson(const CmpBonus &bonus) {
+QJsonObject bonusJson(CmpBonus bonus) {
     QJsonObject json{{"type", bonus.type}};
-    switch (bonus.type) {
-    case SpellBonus: {
-        const auto record = bonus.record<BonusSpell>();
-        json.insert("hero", record.hero);
-        json.insert("spell", record.spell);
-        break;
-    }
-    case CreatureBonus: {
-        const auto record = bonus.record<BonusCreature>();
-        json.insert("hero", record.hero);
-        json.insert("creature", record.creature);
-        json.insert("count", record.count);
-        break;
-    }
-    case BuildingBonus:
-        json.insert("building", bonus.record<BonusBuilding>().building);
-        break;
-    case ArtifactBonus: {
-        const auto record = bonus.record<BonusArtifact>();
-        json.insert("hero", record.hero);
-        json.insert("artifact", record.artifact);
-        break;
-    }
-    case ScrollBonus: {
-        const auto record = bonus.record<BonusScroll>();
-        json.insert("hero", record.hero);
-        json.insert("spell", record.spell);
-        break;
-    }
-    case PrimarySkillBonus: {
-        const auto record = bonus.record<BonusPrimarySkill>();
-        json.insert("hero", record.hero);
-        json.insert("attack", record.attack);
-        json.insert("defence", record.defence);
-        json.insert("spellPower", record.spellPower);
-        json.insert("knowledge", record.knowledge);
-        break;
-    }
-    case SecondarySkillBonus: {
-        const auto record = bonus.record<BonusSecondarySkill>();
-        json.insert("hero", record.hero);
-        json.insert("skill", record.skill);
-        json.insert("level", record.level);
-        break;
-    }
-    case ResourceBonus: {
-        const auto record = bonus.record<BonusResource>();
-        json.insert("resource", record.resource);
-        json.insert("amount", record.amount);
-        break;
-    }
-    default:
-        break;
-    }
+    visitBonusFields(bonus, FieldWriter{json});
     return json;
 }
 
@@ -108,14 +73,14 @@ QJsonValue startOptionsJson(const CmpStartOptionsRef &options) {
     case CrossoverChoice: {
         QJsonArray crossovers;
         for (const CmpHeroCrossover &entry : options->crossoverSet().crossovers)
-            crossovers.append(QJsonObject{{"player", entry.player}, {"scenario", entry.scenario}});
+            crossovers.append(recordJson(entry));
         json.insert("crossovers", crossovers);
         break;
     }
     case StartingHeroChoice: {
         QJsonArray heroes;
         for (const StartingHero &entry : options->heroSet().heroes)
-            heroes.append(QJsonObject{{"player", entry.player}, {"hero", entry.hero}});
+            heroes.append(recordJson(entry));
         json.insert("heroes", heroes);
         break;
     }
@@ -171,45 +136,53 @@ QJsonObject lossJson(const MapLossCondition &condition) {
                        {"days", condition.days}};
 }
 
+// The scenario without its map, which info and unpack show each in their own way.
 QJsonObject scenarioJson(const CmpScenario &scenario) {
-    const QByteArray digest =
-        QCryptographicHash::hash(scenario.mapData, QCryptographicHash::Sha256);
-    return QJsonObject{{"mapName", scenario.mapName},
-                       {"mapSize", double(scenario.mapSize)},
-                       {"prerequisites", setBits(scenario.prerequisites)},
-                       {"regionColor", scenario.regionColor},
-                       {"difficulty", scenario.difficulty},
-                       {"regionText", scenario.regionText},
-                       {"prologues", pages(scenario.prologues)},
-                       {"epilogues", pages(scenario.epilogues)},
-                       {"heroKeeps", setBits(scenario.heroKeeps)},
-                       {"artifactsKept", setBits(scenario.artifactsKept)},
-                       {"creaturesKept", setBits(scenario.creaturesKept)},
-                       {"startOptions", startOptionsJson(scenario.startOptions)},
-                       {"mapHeader", scenario.mapHeader.isNull()
-                                         ? QJsonValue(QJsonValue::Null)
-                                         : QJsonValue(mapHeaderJson(*scenario.mapHeader))},
-                       {"mapData", QJsonObject{{"size", scenario.mapData.size()},
-                                               {"sha256", QString::fromLatin1(digest.toHex())}}}};
+    QJsonObject json;
+    visitScenarioFields(scenario, FieldWriter{json});
+    json.insert("prologues", pages(scenario.prologues));
+    json.insert("epilogues", pages(scenario.epilogues));
+    json.insert("startOptions", startOptionsJson(scenario.startOptions));
+    return json;
+}
+
+QJsonObject campaignJson(const CmpCampaign &campaign, const QJsonArray &scenarios) {
+    QJsonObject json;
+    visitCampaignFields(campaign, FieldWriter{json});
+    json.insert("scenarios", scenarios);
+    return json;
 }
 
 } // namespace
 
 QJsonObject campaignJson(const CmpCampaign &campaign) {
     QJsonArray scenarios;
-    for (const CmpScenario &scenario : campaign.scenarios)
-        scenarios.append(scenarioJson(scenario));
-    return QJsonObject{{"version", campaign.version},
-                       {"campaignMap", campaign.campaignMap},
-                       {"name", campaign.name},
-                       {"description", campaign.description},
-                       {"difficultySelectable", campaign.difficultySelectable},
-                       {"music", campaign.music},
-                       {"scenarios", scenarios},
-                       {"withMap", campaign.withMap},
-                       {"background", campaign.background},
-                       {"scenarioCount", campaign.scenarioCount},
-                       {"forbidNewerVersions", campaign.forbidNewerVersions}};
+    for (const CmpScenario &scenario : campaign.scenarios) {
+        QJsonObject json = scenarioJson(scenario);
+        const QByteArray digest =
+            QCryptographicHash::hash(scenario.mapData, QCryptographicHash::Sha256);
+        json.insert("mapSize", qint64(scenario.mapSize));
+        json.insert("mapHeader", scenario.mapHeader.isNull()
+                                     ? QJsonValue(QJsonValue::Null)
+                                     : QJsonValue(mapHeaderJson(*scenario.mapHeader)));
+        json.insert("mapData", QJsonObject{{"size", scenario.mapData.size()},
+                                           {"sha256", QString::fromLatin1(digest.toHex())}});
+        scenarios.append(json);
+    }
+    return campaignJson(campaign, scenarios);
+}
+
+QJsonObject campaignJson(const CmpCampaign &campaign, const QStringList &mapFiles) {
+    QJsonArray scenarios;
+    for (int i = 0; i < campaign.scenarios.size(); ++i) {
+        QJsonObject json = scenarioJson(campaign.scenarios[i]);
+        const QString mapFile = mapFiles.value(i);
+        json.insert("mapData", mapFile.isEmpty() ? QJsonValue(QJsonValue::Null) : mapFile);
+        scenarios.append(json);
+    }
+    QJsonObject json = campaignJson(campaign, scenarios);
+    json.insert("format", QLatin1String(campaignJsonFormat));
+    return json;
 }
 
 QJsonObject mapHeaderJson(const MapHeader &header) {

@@ -15,20 +15,6 @@
 
 namespace {
 
-// The demo game's campaign maps and counts, so that its sample campaigns read whole.
-GameCatalogue fuzzCatalogue() {
-    GameCatalogue catalogue;
-    const int regions[][2] = {{3, 4}, {24, 6}, {25, 12}, {26, 3}};
-    for (const auto &map : regions) {
-        catalogue.campaignMaps[map[0]].regionCount = map[1];
-        for (int r = 0; r < map[1]; ++r)
-            catalogue.campaignMaps[map[0]].regions.append(CampaignRegionDef());
-    }
-    catalogue.creatureCount = 157;
-    catalogue.artifactCount = 149;
-    return catalogue;
-}
-
 // The campaign the texts are read into: the campaign file named by TARQ_FUZZ_CAMPAIGN (a demo
 // sample), or a small built one.
 CmpCampaign fuzzCampaign(const GameCatalogue &catalogue) {

@@ -2,6 +2,7 @@
 
 #include "campaign/campaignconversion.h"
 #include "campaign/campaignfile.h"
+#include "campaign/campaignfolder.h"
 #include "campaign/campaignjson.h"
 #include "campaign/campaigntextfile.h"
 #include "campaign/cmpcampaign.h"
@@ -99,6 +100,20 @@ int exportMaps(const QString &campaignPath, const QString &folder) {
     for (const QString &path : failed)
         printError(QStringLiteral("%1: cannot write the map").arg(path));
     return failed.isEmpty() ? Success : Refused;
+}
+
+int unpack(const QString &campaignPath, const QString &folder) {
+    CmpCampaign campaign;
+    if (!loadCampaign(campaignPath, campaign))
+        return Refused;
+    return CampaignFolder::write(campaign, folder) ? Success : Refused;
+}
+
+int pack(const QString &folder, const QString &targetPath) {
+    CmpCampaign campaign;
+    if (!CampaignFolder::read(folder, campaign, gameCatalogue()))
+        return Refused;
+    return CampaignFile::save(campaign, targetPath) ? Success : Refused;
 }
 
 int exportTexts(const QString &campaignPath, const QString &textPath) {

@@ -16,6 +16,12 @@ int mapInfo(const QString &mapPath);
 int resave(const QString &campaignPath, const QString &targetPath);
 // Writes every embedded map into the folder under its map name. Needs the game catalogue.
 int exportMaps(const QString &campaignPath, const QString &folder);
+// Writes the campaign as plain files into the folder: campaign.json and its maps. Needs the game
+// catalogue.
+int unpack(const QString &campaignPath, const QString &folder);
+// Reads a folder written by unpack and saves the campaign as the editor saves. Needs the game
+// catalogue.
+int pack(const QString &folder, const QString &targetPath);
 // Writes every text of the campaign into a campaign text file. Needs the game catalogue.
 int exportTexts(const QString &campaignPath, const QString &textPath);
 // Reads a campaign text file into the campaign and saves the result. Needs the game catalogue.

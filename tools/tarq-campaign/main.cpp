@@ -1,5 +1,5 @@
-// tarq-campaign: reads, checks, converts and unpacks campaign files (.y6c), exchanges their texts
-// with campaign text files, and reads map headers (.y6m), with the campaign editor's own
+// tarq-campaign: reads, checks, converts, unpacks and packs campaign files (.y6c), exchanges their
+// texts with campaign text files, and reads map headers (.y6m), with the campaign editor's own
 // libraries.
 
 #include "campaigntool.h"
@@ -23,6 +23,11 @@ const char *const description =
     "  map-info FILE.y6m         Print the map's header as JSON.\n"
     "  resave IN.y6c OUT.y6c     Load the campaign and save it as the editor saves.\n"
     "  export-maps FILE.y6c DIR  Write every embedded map into DIR under its map name.\n"
+    "  unpack FILE.y6c DIR       Write the campaign as plain files into DIR: campaign.json and\n"
+    "                            the embedded maps as DIR/maps/NN-<map name>.\n"
+    "  pack DIR OUT.y6c          Read a folder written by unpack and save the campaign as the\n"
+    "                            editor saves. The layout of campaign.json is described in\n"
+    "                            docs/campaign-json.md.\n"
     "  export-texts FILE.y6c OUT.txt\n"
     "                            Write every campaign text into a campaign text file.\n"
     "  import-texts FILE.y6c IN.txt OUT.y6c\n"
@@ -44,10 +49,10 @@ struct Command {
     bool needsCatalogue;
 };
 
-const Command commands[] = {{"info", 1, true},         {"map-info", 1, false},
-                            {"resave", 2, true},       {"export-maps", 2, true},
-                            {"export-texts", 2, true}, {"import-texts", 3, true},
-                            {"convert", 2, true}};
+const Command commands[] = {
+    {"info", 1, true},        {"map-info", 1, false},    {"resave", 2, true},
+    {"export-maps", 2, true}, {"export-texts", 2, true}, {"import-texts", 3, true},
+    {"convert", 2, true},     {"unpack", 2, true},       {"pack", 2, true}};
 
 int usageError(const QCommandLineParser &parser, const QString &problem) {
     std::fprintf(stderr, "tarq-campaign: %s\n\n%s", qPrintable(problem),
@@ -81,7 +86,7 @@ int main(int argc, char *argv[]) {
     parser.addOption(background);
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("info, map-info, resave, export-maps, export-texts, "
+        QStringLiteral("info, map-info, resave, export-maps, unpack, pack, export-texts, "
                        "import-texts or convert."));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's files."), QStringLiteral("[...]"));
@@ -141,6 +146,10 @@ int main(int argc, char *argv[]) {
         return CampaignTool::resave(arguments[1], arguments[2]);
     if (name == QLatin1String("export-maps"))
         return CampaignTool::exportMaps(arguments[1], arguments[2]);
+    if (name == QLatin1String("unpack"))
+        return CampaignTool::unpack(arguments[1], arguments[2]);
+    if (name == QLatin1String("pack"))
+        return CampaignTool::pack(arguments[1], arguments[2]);
     if (name == QLatin1String("export-texts"))
         return CampaignTool::exportTexts(arguments[1], arguments[2]);
     if (name == QLatin1String("import-texts"))
