@@ -83,39 +83,9 @@ private slots:
 
     void init() { setGameCatalogue(scenarioWindowCatalogue()); }
 
-    void form() {
+    void listStartsOnTheSelectedScenario() {
         const CmpCampaign campaign = campaignWithMap();
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 2);
-        QCOMPARE(window.objectName(), QStringLiteral("ScenarioInfo"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Scenario Properties"));
-        QCOMPARE(window.windowModality(), Qt::ApplicationModal);
-        QCOMPARE(window.minimumSize(), QSize(800, 566));
-        QCOMPARE(window.maximumSize(), QSize(800, 566));
-        QVERIFY(!(window.windowFlags() & Qt::WindowContextHelpButtonHint));
-        QCOMPARE(widget<QLabel>(&window, "label")->text(), QStringLiteral("Scenario list"));
-        QVERIFY(qobject_cast<CustomListWidget *>(widget<QListWidget>(&window, "listWidget")));
-        for (const char *name : {"upBtn", "downBtn"}) {
-            QVERIFY(widget<QPushButton>(&window, name)->text().isEmpty());
-            QVERIFY(!widget<QPushButton>(&window, name)->icon().pixmap(16, 16).isNull());
-        }
-        QCOMPARE(widget<QPushButton>(&window, "addBtn")->text(), QStringLiteral("Add"));
-        QCOMPARE(widget<QPushButton>(&window, "deleteBtn")->text(), QStringLiteral("Delete"));
-        QCOMPARE(widget<QPushButton>(&window, "deleteAllBtn")->text(),
-                 QStringLiteral("Delete all"));
-
-        auto *tabs = widget<QTabWidget>(&window, "tabWidget");
-        const QStringList titles{"General", "Prologue", "Epilogue", "Crossover Options",
-                                 "Starting Options"};
-        QCOMPARE(tabs->count(), titles.size());
-        for (int tab = 0; tab < tabs->count(); ++tab)
-            QCOMPARE(tabs->tabText(tab), titles[tab]);
-        QCOMPARE(tabs->currentIndex(), 0);
-        for (int tab = 0; tab < tabs->count(); ++tab)
-            QVERIFY(tabs->isTabEnabled(tab));
-        QVERIFY(tabs->widget(3)->findChild<QWidget *>(QStringLiteral("crosssoverArtsListWidget")));
-        QVERIFY(tabs->widget(4)->findChild<QWidget *>(QStringLiteral("startingBonusBtn")));
-        QVERIFY(tabs->widget(0)->findChild<QWidget *>(QStringLiteral("regionColorCombobox")));
-
         // The list starts on the selected scenario, labelled by region and map file.
         QCOMPARE(listTexts(&window),
                  QStringList({"Region 0 — M0.y6m", "Region 1 — M1.y6m", "Region 2 — M2.y6m",
