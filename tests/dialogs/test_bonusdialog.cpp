@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -186,44 +185,6 @@ private slots:
                  catalogue.townBuildingNames.value(townType).value(expected.first()));
     }
 
-    void pageForms() {
-        BonusDialog dialog(nullptr, scenario("GreywaterFens.y6m"), 24, 0, nullptr);
-        QCOMPARE(dialog.objectName(), QString("bonus_dialog"));
-        QCOMPARE(dialog.windowTitle(), QString("Edit Starting Bonus"));
-        QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
-        QCOMPARE(dialog.minimumSize(), QSize(421, 379));
-        QCOMPARE(dialog.maximumSize(), QSize(421, 379));
-        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-        for (int type = 0; type < BonusTypeCount; ++type)
-            QCOMPARE(page(dialog, type)->property("Bonus").toInt(), type);
-        const auto label = [&](int type, const char *name) {
-            QLabel *found = page(dialog, type)->findChild<QLabel *>(name);
-            return found->isHidden() ? QString("hidden") : found->text();
-        };
-        QCOMPARE(label(SpellBonus, "item1label"), QString("Spell:"));
-        QCOMPARE(label(SpellBonus, "item2label"), QString("hidden"));
-        QCOMPARE(label(BuildingBonus, "recipientLabel"), QString("Building:"));
-        QCOMPARE(label(BuildingBonus, "item1label"), QString("hidden"));
-        QCOMPARE(label(ArtifactBonus, "item1label"), QString("Artifact:"));
-        QCOMPARE(label(SecondarySkillBonus, "item1label"), QString("Skill:"));
-        QCOMPARE(label(SecondarySkillBonus, "item2label"), QString("Skill level:"));
-        QCOMPARE(label(CreatureBonus, "creatureTypeLabel"), QString("Creature type:"));
-        QCOMPARE(label(PrimarySkillBonus, "datatypeLabel"), QString("Recipient:"));
-        QCOMPARE(label(PrimarySkillBonus, "valueLabel2"), QString("Defense skill:"));
-        QCOMPARE(label(ResourceBonus, "datatypeLabel"), QString("Resource type:"));
-        QCOMPARE(label(ResourceBonus, "valueLabel1"), QString("Quantity"));
-        QCOMPARE(label(ResourceBonus, "valueLabel2"), QString("hidden"));
-        const QSpinBox *quantity = page(dialog, CreatureBonus)->findChild<QSpinBox *>();
-        QCOMPARE(quantity->minimum(), 1);
-        QCOMPARE(quantity->maximum(), 9999);
-        const QSpinBox *amount = page(dialog, ResourceBonus)->findChild<QSpinBox *>("spinBox");
-        QCOMPARE(amount->minimum(), 1);
-        QCOMPARE(amount->maximum(), 99999);
-        QCOMPARE(amount->value(), 1);
-        QCOMPARE(page(dialog, PrimarySkillBonus)->findChild<QSpinBox *>("spinBox_4")->maximum(),
-                 99);
-    }
-
     void newBonus() {
         const CmpScenario &fens = scenario("GreywaterFens.y6m");
         BonusDialog dialog(nullptr, fens, 24, 0, nullptr);
@@ -243,8 +204,6 @@ private slots:
         QCOMPARE(int(written.record<BonusSpell>().spell),
                  gameCatalogue().spellNames.key(firstSpell));
         QCOMPARE(item.text(), QString("Give %1 spell to Most powerful hero").arg(firstSpell));
-        QCOMPARE(item.data(Qt::UserRole + 1).toInt(), int(SpellBonus));
-        QCOMPARE(item.data(Qt::UserRole).userType(), qMetaTypeId<BonusSpell>());
     }
 
     void okNeedsARaisedPrimarySkill() {
