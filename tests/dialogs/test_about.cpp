@@ -60,23 +60,6 @@ private slots:
         QCOMPARE(label->text(), text);
     }
 
-    void fixedForm() {
-        installEditorTexts({});
-        AboutVadOz dialog;
-        QCOMPARE(dialog.objectName(), QStringLiteral("AboutVadOz"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("About Campaign Editor"));
-        QVERIFY(!dialog.isModal());
-        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-        QCOMPARE(dialog.minimumSize(), QSize(480, 301));
-        QCOMPARE(dialog.maximumSize(), QSize(480, 301));
-
-        QDialogButtonBox *buttons =
-            dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
-        QVERIFY(buttons);
-        QCOMPARE(buttons->buttons().size(), 1);
-        QVERIFY(buttons->button(QDialogButtonBox::Ok));
-    }
-
     // OK closes the box. Escape and the window's close button reject it as they do any dialog.
     void okCloses() {
         installEditorTexts({});
