@@ -41,21 +41,6 @@ class NewCampaignTest : public QObject {
 private slots:
     void initTestCase() { setGameCatalogue(campaignDialogCatalogue()); }
 
-    void form() {
-        NewCampaign dialog;
-        QCOMPARE(dialog.objectName(), QStringLiteral("newcampaign"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("New Campaign"));
-        QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
-        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-        QCOMPARE(dialog.minimumSize(), QSize(493, 479));
-        QCOMPARE(dialog.maximumSize(), QSize(493, 479));
-        QCOMPARE(widget<QLabel>(dialog, "bgPixmapHolder")->size(), QSize(231, 303));
-        QCOMPARE(widget<QListWidget>(dialog, "listWidget")->font().pointSize(), 8);
-        QVERIFY(widget<QRadioButton>(dialog, "campaignWithMapBtn")->isChecked());
-        QCOMPARE(widget<QRadioButton>(dialog, "campaignWithoutMapBtn")->text(),
-                 QStringLiteral("Campaign without map"));
-    }
-
     // Map 24 leads, the others follow in id order; kinds other than 0 and 1 are left out.
     // Switching types refills the list and selects its first entry each time.
     void listsOfBothTypes() {
