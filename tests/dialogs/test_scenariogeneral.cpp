@@ -13,7 +13,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -85,18 +84,11 @@ private slots:
         campaign.scenarios[1].startOptions = makeStartOptions(StartingBonusSet{});
         ScenarioInfo window(nullptr, campaign, testCampaignMap, 1);
         auto *colors = widget<QComboBox>(&window, "regionColorCombobox");
-        QCOMPARE(colors->count(), 8);
-        QCOMPARE(colors->itemText(0), QStringLiteral("Red"));
-        QCOMPARE(colors->itemText(7), QStringLiteral("Pink"));
-        QCOMPARE(colors->itemData(7).toInt(), 7);
         QCOMPARE(colors->currentData().toInt(), 5);
         auto *difficulty = widget<QComboBox>(&window, "difficultyCombobox");
-        QCOMPARE(difficulty->count(), 5);
-        QCOMPARE(difficulty->itemText(4), QStringLiteral("Level 4"));
         QCOMPARE(difficulty->currentData().toInt(), 3);
         QCOMPARE(widget<QLabel>(&window, "scenarioNameLabel")->text(), QStringLiteral("M1"));
         QCOMPARE(widget<QLabel>(&window, "mapFileIdentifier")->text(), QStringLiteral("M1.y6m"));
-        QCOMPARE(widget<QGroupBox>(&window, "mapFileGroup")->title(), QStringLiteral("Map file"));
         // Nothing touched, nothing changed.
         QVERIFY(!window.commitAll());
     }
