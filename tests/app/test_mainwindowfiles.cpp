@@ -308,25 +308,22 @@ void TestMainWindowFiles::recentFiles() {
     window.loadFile(files[3]);
     QCOMPARE(storedRecentFiles(), QStringList({files[3], files[5], files[4], files[2], files[1]}));
 
-    // Both windows show the list, most recent first.
-    for (MainWindow *shown :
-         {static_cast<MainWindow *>(&window), static_cast<MainWindow *>(&other)}) {
+    const auto entries = [](MainWindow &shown) {
         QStringList texts;
-        for (QAction *action : shown->findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        for (QAction *action : shown.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
             if (action->isVisible() && action->data().isValid())
                 texts.append(action->text());
-        QCOMPARE(texts,
-                 QStringList({"&1 c4.y6c", "&2 c6.y6c", "&3 c5.y6c", "&4 c3.y6c", "&5 c2.y6c"}));
-    }
+        return texts;
+    };
+    // Both windows show the list, most recent first.
+    const QStringList shown{"&1 c4.y6c", "&2 c6.y6c", "&3 c5.y6c", "&4 c3.y6c", "&5 c2.y6c"};
+    QCOMPARE(entries(window), shown);
+    QCOMPARE(entries(other), shown);
     // Two entries of the same name show their folders.
     QVERIFY(QDir(work->path()).mkdir(QStringLiteral("sub")));
     window.loadFile(sample(QStringLiteral("Chain.y6c"), QStringLiteral("sub/c4.y6c")));
-    QStringList texts;
-    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
-        if (action->isVisible() && action->data().isValid())
-            texts.append(action->text());
     QCOMPARE(
-        texts.mid(0, 3),
+        entries(window).mid(0, 3),
         QStringList({"&1 c4.y6c (" + QDir::toNativeSeparators(work->filePath("sub")) + ")",
                      "&2 c4.y6c (" + QDir::toNativeSeparators(work->path()) + ")", "&3 c6.y6c"}));
 }
@@ -533,7 +530,6 @@ void TestMainWindowFiles::convertThroughTheDialog() {
 
     QStringList offered;
     whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Convert Campaign"));
         QCOMPARE(dialog->findChild<QLabel *>("convertLabel")->text(),
                  QStringLiteral("Convert to campaign without map"));
         QCOMPARE(dialog->findChild<QLabel *>("bgLabel")->text(), QStringLiteral("Background"));
@@ -549,7 +545,6 @@ void TestMainWindowFiles::convertThroughTheDialog() {
             Qt::LeftButton);
     });
     action(window, "actionConvertCmp")->trigger();
-    QCOMPARE(offered.value(0), QStringLiteral("0"));
     QCOMPARE(offered, [] {
         QStringList all;
         for (int index : gameCatalogue().campaignBackgrounds.keys())
