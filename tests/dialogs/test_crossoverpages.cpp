@@ -105,10 +105,6 @@ private slots:
         QCOMPARE(listTexts(artifacts),
                  (QStringList{"Amber Ring", "Grail", "Oak Staff", "Zephyr Boots"}));
         QCOMPARE(listTexts(creatures), (QStringList{"Wolf", "Footman", "Drake", "Archer"}));
-        QVERIFY(artifacts->item(0)->flags() & Qt::ItemIsUserCheckable);
-        QVERIFY(!(artifacts->item(0)->flags() & Qt::ItemIsDragEnabled));
-        QCOMPARE(artifacts->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-        QCOMPARE(artifacts->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     }
 
     void scenarioWithoutMap() {
