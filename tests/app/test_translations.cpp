@@ -32,16 +32,12 @@ private slots:
         QTest::addColumn<QString>("cancelButton");
         QTest::addColumn<QString>("applicationTitle");
         const QString english = QStringLiteral("Veldmark: Tarq Campaign Editor");
-        QTest::newRow("absent") << -1 << "File"
-                                << "Cancel" << english;
-        QTest::newRow("English") << 0 << "File"
-                                 << "Cancel" << english;
-        QTest::newRow("English, 2") << 2 << "File"
-                                    << "Cancel" << english;
+        // Absent, English, the other English number and an unknown one all keep English.
+        for (const int language : {-1, 0, 2, 7})
+            QTest::addRow("English texts, language %d", language)
+                << language << QStringLiteral("File") << QStringLiteral("Cancel") << english;
         QTest::newRow("Russian") << 1 << QStringLiteral("Файл") << QStringLiteral("Отмена")
                                  << QStringLiteral("Veldmark: редактор кампаний Tarq");
-        QTest::newRow("unknown") << 7 << "File"
-                                 << "Cancel" << english;
     }
 
     void captionsFollowTheLanguage() {
