@@ -5,6 +5,8 @@
 #include "campaign/editorvalues.h"
 #include "campaign/gzipdata.h"
 #include "campaign/mapheaderreader.h"
+#include "campaign/mapinflation.h"
+#include "campaign/mapsummaries.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/messages.h"
 
@@ -45,21 +47,32 @@ struct EditorValues {
 // reads its summary from the inflated bytes. False, after the message, when a map is cut short,
 // cannot be inflated or has no readable summary.
 bool readEmbeddedMaps(const QByteArray &file, qint64 offset, CmpCampaign &campaign) {
+    QVector<CmpScenario *> withMaps;
+    QVector<QByteArray> maps;
+    bool intact = true;
     for (CmpScenario &scenario : campaign.scenarios) {
         if (scenario.mapSize == 0)
             continue;
-        bool intact = qint64(scenario.mapSize) <= file.size() - offset;
-        if (intact) {
-            scenario.mapData = file.mid(int(offset), int(scenario.mapSize));
-            offset += scenario.mapSize;
-            intact = readEmbeddedMapHeader(scenario) >= 0;
-        }
-        if (!intact) {
-            Messages::critical(Texts::tr("Error"),
-                               Texts::tr("Maps in this campaign contain corrupted data, "
-                                         "and campaign can't be opened.\n"));
-            return false;
-        }
+        intact = qint64(scenario.mapSize) <= file.size() - offset;
+        if (!intact)
+            break;
+        scenario.mapData = file.mid(int(offset), int(scenario.mapSize));
+        offset += scenario.mapSize;
+        withMaps.append(&scenario);
+        maps.append(scenario.mapData);
+    }
+    const QVector<MapHeaderRef> summaries =
+        intact ? readMapSummaries(maps) : QVector<MapHeaderRef>();
+    intact = intact && !summaries.contains(MapHeaderRef());
+    if (!intact) {
+        Messages::critical(Texts::tr("Error"),
+                           Texts::tr("Maps in this campaign contain corrupted data, "
+                                     "and campaign can't be opened.\n"));
+        return false;
+    }
+    for (int i = 0; i < withMaps.size(); ++i) {
+        withMaps[i]->mapHeader = summaries[i];
+        noteMapFileVersion(*summaries[i]);
     }
     return true;
 }
@@ -139,7 +152,7 @@ int readEmbeddedMapHeader(CmpScenario &scenario) {
     if (!startsWithGzipMagic(scenario.mapData))
         return readMapHeader(scenario, scenario.mapData, false);
     QByteArray inflated;
-    if (!inflateGzipMember(scenario.mapData, &inflated))
+    if (!inflateEmbeddedMap(scenario.mapData, &inflated))
         return MapWithoutPlayers;
     return readMapHeader(scenario, inflated, false);
 }
