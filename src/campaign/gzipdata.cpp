@@ -24,15 +24,13 @@ qint64 expectedSize(const char *input, qint64 inputSize) {
     return std::max<qint64>(outputChunk, std::min(claimed, limit) + 1);
 }
 
-// Resizes without the toolkit's doubling growth, which would allocate up to twice the size:
-// more room is reserved exactly; room already there is reused.
+} // namespace
+
 void resizeExactly(QByteArray &bytes, qint64 size) {
     if (bytes.capacity() < size)
         bytes.reserve(int(size));
     bytes.resize(int(size));
 }
-
-} // namespace
 
 bool startsWithGzipMagic(const QByteArray &bytes) {
     return bytes.size() >= 2 && uint8_t(bytes[0]) == 0x1f && uint8_t(bytes[1]) == 0x8b;

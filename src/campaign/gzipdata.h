@@ -15,6 +15,10 @@ constexpr qint64 largestInflatedMember = qint64(256) << 20;
 // the output grows with what is actually inflated.
 constexpr qint64 largestFirstAllocation = qint64(32) << 20;
 
+// Resizes without the toolkit's doubling growth, which would allocate up to twice the size:
+// more room is reserved exactly; room already there is reused.
+void resizeExactly(QByteArray &bytes, qint64 size);
+
 // True when the bytes begin with the gzip magic bytes 1F 8B.
 bool startsWithGzipMagic(const QByteArray &bytes);
 

@@ -30,7 +30,7 @@ bool inflateWholeMember(const QByteArray &map, QByteArray *output) {
         libdeflate_alloc_decompressor(), libdeflate_free_decompressor);
     if (!inflater)
         return false;
-    output->resize(int(recorded));
+    resizeExactly(*output, recorded);
     size_t consumed = 0;
     size_t produced = 0;
     if (libdeflate_gzip_decompress_ex(inflater.get(), map.constData(), size_t(size), output->data(),

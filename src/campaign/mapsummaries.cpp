@@ -5,6 +5,7 @@
 #include "campaign/mapinflation.h"
 #include "gamedata/textcodec.h"
 
+#include <QMutex>
 #include <QThreadPool>
 #include <QtConcurrent>
 
@@ -17,27 +18,34 @@ struct MapTask {
     MapHeaderRef summary;
 };
 
-// One place of the thread pool, held while it lives.
-class ReservedThread {
+// An inflated map is needed only until its summary is read. Its buffer goes back here and
+// holds the next map a task inflates, so that each task touches new memory once rather than
+// once per map: every new page costs the system a fault.
+class InflateBuffers {
 public:
-    explicit ReservedThread(QThreadPool *pool) : pool(pool) { pool->reserveThread(); }
-    ~ReservedThread() { pool->releaseThread(); }
-    ReservedThread(const ReservedThread &) = delete;
-    ReservedThread &operator=(const ReservedThread &) = delete;
+    QByteArray take() {
+        const QMutexLocker lock(&mutex);
+        return buffers.isEmpty() ? QByteArray() : buffers.takeLast();
+    }
+    void giveBack(QByteArray buffer) {
+        const QMutexLocker lock(&mutex);
+        buffers.append(std::move(buffer));
+    }
 
 private:
-    QThreadPool *pool;
+    QMutex mutex;
+    QVector<QByteArray> buffers;
 };
 
-MapHeaderRef readSummary(const QByteArray &map) {
-    QByteArray inflated;
-    const bool compressed = startsWithGzipMagic(map);
-    if (compressed && !inflateEmbeddedMap(map, &inflated))
-        return {};
+MapHeaderRef readSummary(const QByteArray &map, InflateBuffers &buffers) {
     QSharedPointer<MapHeader> summary(new MapHeader);
-    if (readMapSummary(compressed ? inflated : map, summary.data()) < 0)
-        return {};
-    return summary;
+    if (!startsWithGzipMagic(map))
+        return readMapSummary(map, summary.data()) >= 0 ? summary : MapHeaderRef();
+    QByteArray inflated = buffers.take();
+    const bool intact =
+        inflateEmbeddedMap(map, &inflated) && readMapSummary(inflated, summary.data()) >= 0;
+    buffers.giveBack(std::move(inflated));
+    return intact ? summary : MapHeaderRef();
 }
 
 } // namespace
@@ -48,13 +56,11 @@ QVector<MapHeaderRef> readMapSummaries(const QVector<QByteArray> &maps) {
         tasks[size_t(i)].map = &maps[i];
     // The text codec is chosen on first use; it is chosen here, before the tasks read texts.
     fileTextCodec();
-    // This thread takes part in the work and so holds one of the pool's places: no more maps
-    // are inflated at once, and no more inflated maps held in memory, than there are cores.
-    {
-        const ReservedThread place(QThreadPool::globalInstance());
-        QtConcurrent::blockingMap(tasks,
-                                  [](MapTask &task) { task.summary = readSummary(*task.map); });
-    }
+    // The pool runs one task per core while this thread waits: no more maps are inflated at
+    // once, and no more inflated maps held in memory, than there are cores.
+    InflateBuffers buffers;
+    QtConcurrent::blockingMap(
+        tasks, [&buffers](MapTask &task) { task.summary = readSummary(*task.map, buffers); });
 
     QVector<MapHeaderRef> summaries;
     summaries.reserve(maps.size());
