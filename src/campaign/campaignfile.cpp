@@ -5,7 +5,6 @@
 #include "campaign/editorvalues.h"
 #include "campaign/gzipdata.h"
 #include "campaign/mapheaderreader.h"
-#include "campaign/mapinflation.h"
 #include "campaign/mapsummaries.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/messages.h"
@@ -190,12 +189,13 @@ bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogu
 }
 
 int readEmbeddedMapHeader(CmpScenario &scenario) {
-    if (!startsWithGzipMagic(scenario.mapData))
-        return readMapHeader(scenario, scenario.mapData, false);
     QByteArray inflated;
-    if (!inflateEmbeddedMap(scenario.mapData, &inflated))
-        return MapWithoutPlayers;
-    return readMapHeader(scenario, inflated, false);
+    QSharedPointer<MapHeader> header(new MapHeader);
+    const int result = readEmbeddedMapSummary(scenario.mapData, &inflated, header.data());
+    noteMapFileVersion(*header);
+    if (result >= 0)
+        scenario.mapHeader = header;
+    return result;
 }
 
 QByteArray campaignData(const CmpCampaign &campaign, const GameCatalogue &catalogue) {

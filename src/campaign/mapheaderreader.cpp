@@ -243,11 +243,8 @@ void noteMapFileVersion(const MapHeader &header) {
 }
 
 int readMapSummary(const QByteArray &map, MapHeader *header) {
-    MapHeader result;
-    const int read = readHeader(map, false, result);
-    if (read >= 0)
-        *header = result;
-    return read;
+    *header = MapHeader();
+    return readHeader(map, false, *header);
 }
 
 int readMapHeader(const QByteArray &map, bool quick, MapHeader *header) {

@@ -39,16 +39,21 @@ private:
 
 MapHeaderRef readSummary(const QByteArray &map, InflateBuffers &buffers) {
     QSharedPointer<MapHeader> summary(new MapHeader);
-    if (!startsWithGzipMagic(map))
-        return readMapSummary(map, summary.data()) >= 0 ? summary : MapHeaderRef();
     QByteArray inflated = buffers.take();
-    const bool intact =
-        inflateEmbeddedMap(map, &inflated) && readMapSummary(inflated, summary.data()) >= 0;
+    const bool intact = readEmbeddedMapSummary(map, &inflated, summary.data()) >= 0;
     buffers.giveBack(std::move(inflated));
     return intact ? summary : MapHeaderRef();
 }
 
 } // namespace
+
+int readEmbeddedMapSummary(const QByteArray &map, QByteArray *inflated, MapHeader *header) {
+    if (!startsWithGzipMagic(map))
+        return readMapSummary(map, header);
+    if (!inflateEmbeddedMap(map, inflated))
+        return MapWithoutPlayers;
+    return readMapSummary(*inflated, header);
+}
 
 QVector<MapHeaderRef> readMapSummaries(const QVector<QByteArray> &maps) {
     std::vector<MapTask> tasks(size_t(maps.size()));
