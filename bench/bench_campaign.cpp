@@ -1,7 +1,8 @@
 // bench-campaign: loading and saving a large campaign (8 scenarios, each embedding a map of
-// about 8 MB uncompressed, stored gzip-compressed) next to what zlib alone needs to inflate the
-// same maps and what writing the same bytes to a file takes, measured in the same run; and the
-// same campaign unpacked to plain files and packed back.
+// 8 MiB uncompressed, stored gzip-compressed) next to what zlib alone needs to inflate the same
+// maps on one thread and what writing the same bytes to a file takes, measured in the same run;
+// the memory a load takes at its peak, measured in a fresh process; and the same campaign
+// unpacked to plain files and packed back.
 
 #include "benchsupport.h"
 
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <sys/resource.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -24,6 +26,9 @@ namespace {
 constexpr int scenarioCount = 8;
 constexpr int mapBytes = 8 << 20;
 constexpr int runs = 7;
+// Runs the bench as a fresh process that reads a campaign file's name from its input, loads
+// the file and prints how many bytes its memory peaked above what it held before the load.
+const char *const peakMemoryOption = "--peak-memory-of-load";
 
 // A map of the game's newest own format: a header with two human players owning a hero each,
 // then terrain of short runs of a few tile kinds, which compresses about as well as real maps.
@@ -123,10 +128,60 @@ void writeOnly(const QString &path, const QByteArray &bytes, bool sync) {
         fdatasync(file.handle());
 }
 
+// The process's resident memory now, in bytes.
+qint64 residentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.size() > 1 ? pages[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+// The child process: loads the file once. The peak is getrusage's high-water mark less the
+// memory held before the load, which counts all the load allocates and touches at its peak.
+int printPeakMemoryOfLoad() {
+    char name[4096] = {};
+    if (!std::fgets(name, sizeof name, stdin))
+        return 1;
+    const GameCatalogue catalogue;
+    CmpCampaign campaign;
+    const qint64 before = residentBytes();
+    if (!CampaignFile::load(QString::fromLocal8Bit(name).trimmed(), campaign, catalogue))
+        return 1;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%lld\n", qint64(usage.ru_maxrss) * 1024 - before);
+    return 0;
+}
+
+// The child is started while this process is still small: Linux hands a new process the
+// high-water mark of the one it was forked from, and keeps it across exec.
+class PeakMemoryChild {
+public:
+    PeakMemoryChild() {
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QString::fromLatin1(peakMemoryOption)});
+    }
+    // The peak of loading the file, in bytes; -1 when it cannot be measured.
+    qint64 peakOfLoad(const QString &path) {
+        child.write(QFile::encodeName(path) + '\n');
+        child.closeWriteChannel();
+        if (!child.waitForFinished(600000) || child.exitCode() != 0)
+            return -1;
+        return child.readAllStandardOutput().trimmed().toLongLong();
+    }
+
+private:
+    QProcess child;
+};
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    if (argc == 2 && qstrcmp(argv[1], peakMemoryOption) == 0)
+        return printPeakMemoryOfLoad();
+    PeakMemoryChild peakMemoryChild;
     QTemporaryDir folder;
     const GameCatalogue catalogue;
 
@@ -162,6 +217,15 @@ int main(int argc, char *argv[]) {
     printFigure("campaign load", load, "ms");
     printFigure("inflate only", inflate, "ms");
     printFigure("load/inflate", load / inflate, "x");
+    const double mebibyte = 1 << 20;
+    const qint64 peak = peakMemoryChild.peakOfLoad(path);
+    if (peak < 0)
+        qFatal("cannot measure the memory of a load");
+    printFigure("peak memory during load", double(peak) / mebibyte, "MiB");
+    // The goal: the campaign file, the two largest maps inflated (both cores inflate a map at a
+    // time) and 20 MiB for the rest.
+    printFigure("peak memory allowed", (double(fileBytes.size()) + 2.0 * mapBytes) / mebibyte + 20,
+                "MiB");
 
     const QString savePath = folder.filePath(QStringLiteral("Saved.y6c"));
     const QString writePath = folder.filePath(QStringLiteral("Written.y6c"));

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qtbase5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n
-    zlib1g-dev libsdl2-mixer-dev
+    zlib1g-dev libdeflate-dev libsdl2-mixer-dev
     lame
 )
 # Extra packages on request: for the sanitizer and fuzzing builds, and for building and checking

@@ -43,6 +43,7 @@ seed picture-paletted $small_pictures
 seed picture-truecolor $small_pictures $(find "$work/entries" -name '*.pcx' | sort | awk 'NR <= 3')
 seed campaign-load "$work"/demo/Maps/*.y6c
 seed map-header "$work"/demo/Maps/*.y6m
+seed map-inflate "$work"/demo/Maps/*.y6m
 # Campaign texts are imported into the main sample campaign; its own export is the seed.
 export TARQ_FUZZ_CAMPAIGN="$PWD/$work/demo/Maps/Marches.y6c"
 if [ -x build/bin/tarq-campaign ]; then

@@ -5,6 +5,7 @@
 #include "campaign/editorvalues.h"
 #include "campaign/gzipdata.h"
 #include "campaign/mapheaderreader.h"
+#include "campaign/mapsummaries.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/messages.h"
 
@@ -41,25 +42,72 @@ struct EditorValues {
     }
 };
 
+// The bytes of a campaign file: the whole file in memory, or the file itself, read piece by
+// piece so that each embedded map is read straight into a buffer of its own.
+class FileBytes {
+public:
+    explicit FileBytes(const QByteArray &bytes) : bytes(bytes) {}
+    explicit FileBytes(QFile &file) : file(&file) {}
+
+    qint64 size() const { return file ? file->size() : bytes.size(); }
+    // `count` bytes from `offset`, fewer where the file ends or cannot be read; never more
+    // room than the file has left is allocated, whatever count a damaged file asks for.
+    QByteArray read(qint64 offset, qint64 count) const {
+        count = qBound<qint64>(0, count, size() - offset);
+        if (!file)
+            return bytes.mid(int(offset), int(count));
+        return file->seek(offset) ? file->read(count) : QByteArray();
+    }
+
+private:
+    QByteArray bytes;
+    QFile *file = nullptr;
+};
+
+// The campaign data of a gzip file, inflated from its first member, and the member's size.
+// The data are small: the file is read from the start, more at a time, until zlib finds the
+// member's end in what was read or the whole file fails.
+bool readCampaignMember(const FileBytes &file, QByteArray *content, qint64 *memberSize) {
+    constexpr qint64 firstRead = 64 * 1024;
+    for (qint64 count = firstRead;; count *= 4) {
+        const QByteArray start = file.read(0, count);
+        if (inflateGzipMember(start.constData(), start.size(), content, memberSize, false))
+            return true;
+        if (start.size() < count)
+            return false;
+    }
+}
+
 // Takes each scenario's map from the map part that begins at `offset`, in scenario order, and
 // reads its summary from the inflated bytes. False, after the message, when a map is cut short,
 // cannot be inflated or has no readable summary.
-bool readEmbeddedMaps(const QByteArray &file, qint64 offset, CmpCampaign &campaign) {
+bool readEmbeddedMaps(const FileBytes &file, qint64 offset, CmpCampaign &campaign) {
+    QVector<CmpScenario *> withMaps;
+    QVector<QByteArray> maps;
+    bool intact = true;
     for (CmpScenario &scenario : campaign.scenarios) {
         if (scenario.mapSize == 0)
             continue;
-        bool intact = qint64(scenario.mapSize) <= file.size() - offset;
-        if (intact) {
-            scenario.mapData = file.mid(int(offset), int(scenario.mapSize));
-            offset += scenario.mapSize;
-            intact = readEmbeddedMapHeader(scenario) >= 0;
-        }
-        if (!intact) {
-            Messages::critical(Texts::tr("Error"),
-                               Texts::tr("Maps in this campaign contain corrupted data, "
-                                         "and campaign can't be opened.\n"));
-            return false;
-        }
+        scenario.mapData = file.read(offset, scenario.mapSize);
+        intact = scenario.mapData.size() == qint64(scenario.mapSize);
+        if (!intact)
+            break;
+        offset += scenario.mapSize;
+        withMaps.append(&scenario);
+        maps.append(scenario.mapData);
+    }
+    const QVector<MapHeaderRef> summaries =
+        intact ? readMapSummaries(maps) : QVector<MapHeaderRef>();
+    intact = intact && !summaries.contains(MapHeaderRef());
+    if (!intact) {
+        Messages::critical(Texts::tr("Error"),
+                           Texts::tr("Maps in this campaign contain corrupted data, "
+                                     "and campaign can't be opened.\n"));
+        return false;
+    }
+    for (int i = 0; i < withMaps.size(); ++i) {
+        withMaps[i]->mapHeader = summaries[i];
+        noteMapFileVersion(*summaries[i]);
     }
     return true;
 }
@@ -82,24 +130,39 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes, QString *reason) {
     return true;
 }
 
-bool loadInto(const QByteArray &raw, CmpCampaign &campaign, const GameCatalogue &catalogue) {
+bool loadInto(const FileBytes &file, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     // A gzip file holds the campaign data in its first member and the maps right after it;
     // any other file is read as it is, the maps following the records.
     QByteArray content;
     qint64 memberSize = 0;
-    const bool compressed = startsWithGzipMagic(raw);
+    const bool compressed = startsWithGzipMagic(file.read(0, 2));
     if (compressed) {
-        if (!inflateGzipMember(raw.constData(), raw.size(), &content, &memberSize, false))
+        if (!readCampaignMember(file, &content, &memberSize))
             return false;
     } else {
-        content = raw;
+        content = file.read(0, file.size());
     }
     CampaignReader reader(content, catalogue);
     if (!reader.read(campaign))
         return false;
-    if (!readEmbeddedMaps(raw, compressed ? memberSize : reader.offset(), campaign))
+    if (!readEmbeddedMaps(file, compressed ? memberSize : reader.offset(), campaign))
         return false;
     selectedRegion = 0;
+    return true;
+}
+
+bool loadFrom(const FileBytes &file, CmpCampaign &campaign, const GameCatalogue &catalogue) {
+    const EditorValues before;
+    // A fresh record: with map, empty texts, no scenarios, every other value 0.
+    CmpCampaign fresh;
+    fresh.version = 0;
+    fresh.campaignMap = 0;
+    fresh.music = 0;
+    if (!loadInto(file, fresh, catalogue)) {
+        before.restore();
+        return false;
+    }
+    campaign = fresh;
     return true;
 }
 
@@ -115,33 +178,24 @@ bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &c
         Messages::critical(Texts::tr("Error"), Texts::tr("Can't open file %1").arg(fileName));
         return false;
     }
-    const QByteArray raw = file.readAll();
-    file.close();
-    return loadBytes(raw, campaign, catalogue);
+    // A pipe cannot be read piece by piece.
+    if (file.isSequential())
+        return loadBytes(file.readAll(), campaign, catalogue);
+    return loadFrom(FileBytes(file), campaign, catalogue);
 }
 
 bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogue &catalogue) {
-    const EditorValues before;
-    // A fresh record: with map, empty texts, no scenarios, every other value 0.
-    CmpCampaign fresh;
-    fresh.version = 0;
-    fresh.campaignMap = 0;
-    fresh.music = 0;
-    if (!loadInto(file, fresh, catalogue)) {
-        before.restore();
-        return false;
-    }
-    campaign = fresh;
-    return true;
+    return loadFrom(FileBytes(file), campaign, catalogue);
 }
 
 int readEmbeddedMapHeader(CmpScenario &scenario) {
-    if (!startsWithGzipMagic(scenario.mapData))
-        return readMapHeader(scenario, scenario.mapData, false);
     QByteArray inflated;
-    if (!inflateGzipMember(scenario.mapData, &inflated))
-        return MapWithoutPlayers;
-    return readMapHeader(scenario, inflated, false);
+    QSharedPointer<MapHeader> header(new MapHeader);
+    const int result = readEmbeddedMapSummary(scenario.mapData, &inflated, header.data());
+    noteMapFileVersion(*header);
+    if (result >= 0)
+        scenario.mapHeader = header;
+    return result;
 }
 
 QByteArray campaignData(const CmpCampaign &campaign, const GameCatalogue &catalogue) {

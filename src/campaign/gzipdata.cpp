@@ -12,14 +12,6 @@ namespace {
 constexpr int gzipWindowBits = 15 + 16;
 // Output grows at least by this much at a time.
 constexpr int outputChunk = 16384;
-// Deflate never expands data by more than this factor, so a size claimed by a member's trailer
-// beyond it is a lie that must not be trusted for allocation.
-constexpr qint64 maximumInflateRatio = 1032;
-// A first allocation above this size is left to growth driven by the output actually produced.
-constexpr qint64 largestFirstAllocation = qint64(32) << 20;
-// The largest map of the game is well under 10 MB uncompressed; a member that inflates beyond
-// this is damaged (or built to exhaust memory) and is refused before it can.
-constexpr qint64 largestOutput = qint64(256) << 20;
 
 // The uncompressed size recorded in the last four bytes of a member that ends with the input
 // (modulo 4 GiB), clamped to what the input can expand to: a guess to allocate once, so that a
@@ -32,15 +24,13 @@ qint64 expectedSize(const char *input, qint64 inputSize) {
     return std::max<qint64>(outputChunk, std::min(claimed, limit) + 1);
 }
 
-// Resizes without the toolkit's doubling growth, which would allocate up to twice the size:
-// more room is reserved exactly; room already there is reused.
+} // namespace
+
 void resizeExactly(QByteArray &bytes, qint64 size) {
     if (bytes.capacity() < size)
         bytes.reserve(int(size));
     bytes.resize(int(size));
 }
-
-} // namespace
 
 bool startsWithGzipMagic(const QByteArray &bytes) {
     return bytes.size() >= 2 && uint8_t(bytes[0]) == 0x1f && uint8_t(bytes[1]) == 0x8b;
@@ -58,8 +48,9 @@ bool inflateGzipMember(const char *input, qint64 inputSize, QByteArray *output, 
     int status = Z_OK;
     while (status == Z_OK) {
         if (produced == out.size()) {
-            const qint64 grown = std::min(
-                std::max<qint64>(out.size() + outputChunk, out.size() * 3 / 2), largestOutput);
+            const qint64 grown =
+                std::min(std::max<qint64>(out.size() + outputChunk, out.size() * 3 / 2),
+                         largestInflatedMember);
             if (grown <= out.size()) {
                 status = Z_MEM_ERROR;
                 break;

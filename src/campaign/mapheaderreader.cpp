@@ -191,9 +191,11 @@ bool isKnownMapFormat(uint32_t format) {
     }
 }
 
-int readMapHeader(const QByteArray &map, bool quick, MapHeader *header) {
+namespace {
+
+// Reads into `result` as far as the checks let it, changing nothing else.
+int readHeader(const QByteArray &map, bool quick, MapHeader &result) {
     ByteCursor in(map);
-    MapHeader result;
     result.format = in.u32();
     if (!isKnownMapFormat(result.format))
         return MapUnknownFormat;
@@ -201,13 +203,11 @@ int readMapHeader(const QByteArray &map, bool quick, MapHeader *header) {
         result.subversion = in.u32();
         if (result.subversion > newestMapSubversion)
             return MapUnknownFormat;
-        mapFileVersion = CmpVersion{0, 0, 0};
         if (result.subversion >= versionSince) {
             result.version.major = in.u32();
             result.version.minor = in.u32();
             result.version.patch = in.u32();
-            mapFileVersion = result.version;
-            if (mapFileVersion > editorVersion)
+            if (result.version > editorVersion)
                 return MapOfNewerVersion;
         }
         if (result.subversion >= modFlagsSince) {
@@ -224,7 +224,7 @@ int readMapHeader(const QByteArray &map, bool quick, MapHeader *header) {
             result.extraFlag = in.u8();
         if (result.subversion >= versionSince) {
             result.forbidNewerVersions = in.flag();
-            if (result.forbidNewerVersions && mapFileVersion < editorVersion)
+            if (result.forbidNewerVersions && result.version < editorVersion)
                 return MapOfForbiddenOlder;
         }
     }
@@ -232,9 +232,28 @@ int readMapHeader(const QByteArray &map, bool quick, MapHeader *header) {
     if (quick)
         return result.hasPlayers ? MapHasPlayers : MapWithoutPlayers;
     readRest(in, result);
-    if (header)
-        *header = result;
     return int(qMin<uint32_t>(result.size, INT_MAX));
+}
+
+} // namespace
+
+void noteMapFileVersion(const MapHeader &header) {
+    if (header.format == MapFormatMod && header.subversion <= newestMapSubversion)
+        mapFileVersion = header.version;
+}
+
+int readMapSummary(const QByteArray &map, MapHeader *header) {
+    *header = MapHeader();
+    return readHeader(map, false, *header);
+}
+
+int readMapHeader(const QByteArray &map, bool quick, MapHeader *header) {
+    MapHeader result;
+    const int read = readHeader(map, quick, result);
+    noteMapFileVersion(result);
+    if (read >= 0 && !quick && header)
+        *header = result;
+    return read;
 }
 
 int readMapHeader(CmpScenario &scenario, const QByteArray &map, bool quick) {

@@ -35,6 +35,14 @@ bool isKnownMapFormat(uint32_t format);
 // texts as empty; so does a text or list whose length is more than the bytes left.
 int readMapHeader(const QByteArray &map, bool quick, MapHeader *header);
 
+// The full read without touching `mapFileVersion`, so that maps can be read on several threads
+// at once: returns what a full readMapHeader returns, and *header holds what was read, also of
+// a refused map, so that noteMapFileVersion can follow.
+int readMapSummary(const QByteArray &map, MapHeader *header);
+// Sets `mapFileVersion` as reading the map of this header did: a format 32 map sets it to the
+// mod version it records (0.0.0 before subversion 8); other formats leave it alone.
+void noteMapFileVersion(const MapHeader &header);
+
 // The same on a scenario: a successful full read replaces the scenario's `mapHeader`; quick
 // mode changes nothing in the scenario.
 int readMapHeader(CmpScenario &scenario, const QByteArray &map, bool quick);

@@ -5,7 +5,9 @@
 // leaves the open campaign and the editor-wide values as they were. A save that fails leaves the
 // previous file intact and says so.
 
+#include "bytebuilder.h"
 #include "campaignfilefixture.h"
+#include "craftedmapmembers.h"
 #include "messagerecorder.h"
 #include "versiontext.h"
 
@@ -86,6 +88,23 @@ private:
                                 maps);
     }
     QByteArray marchesWith(const QByteArray &content) { return file(content, marches.maps); }
+
+    // Marches.y6c with its first embedded map replaced by `member`, and that map's size in the
+    // campaign data changed to match; with no member, the first map as it is.
+    QByteArray marchesWithFirstMap(const QByteArray &member = QByteArray()) {
+        for (const CmpScenario &scenario : loaded("Marches.y6c").scenarios) {
+            if (scenario.mapSize == 0)
+                continue;
+            if (member.isEmpty())
+                return marches.maps.left(int(scenario.mapSize));
+            const QByteArray record =
+                ByteBuilder().text(scenario.mapName.toLatin1()).u32(scenario.mapSize).bytes;
+            const int sizeAt = marches.content.indexOf(record) + record.size() - 4;
+            return file(withNumber(marches.content, sizeAt, uint32_t(member.size())),
+                        member + marches.maps.mid(int(scenario.mapSize)));
+        }
+        return QByteArray();
+    }
 
     // The case's file; none for null bytes.
     QString writeCase(const QByteArray &bytes) {
@@ -346,6 +365,12 @@ private slots:
             << file(chain.content,
                     withNumber(withNumber(chain.maps, plainMapAt, 32), plainMapAt + 4, 9))
             << QStringList{corruptedMaps};
+
+        // Embedded maps zlib refuses, most of which a whole-buffer inflater would accept.
+        const QByteArray firstMap = splitCampaignFile(marchesWithFirstMap()).content;
+        for (const CraftedMember &crafted : refusedMapMembers(firstMap))
+            QTest::newRow(crafted.name)
+                << marchesWithFirstMap(crafted.member) << QStringList{corruptedMaps};
     }
 
     // A refused file leaves the open campaign and the editor-wide values untouched.
@@ -394,6 +419,11 @@ private slots:
         // Bytes after the campaign data inside the gzip member, and after the maps, are ignored.
         QTest::newRow("trailing bytes")
             << file(content + "more", marches.maps + "tail") << QStringList() << 6 << "1.7.3";
+
+        // Embedded maps zlib reads only the first gzip member of.
+        for (const CraftedMember &crafted : acceptedMapMembers(marchesWithFirstMap()))
+            QTest::newRow(crafted.name)
+                << marchesWithFirstMap(crafted.member) << QStringList() << 6 << "1.7.3";
     }
     void oddFilesThatLoad() {
         QFETCH(QByteArray, bytes);
