@@ -7,6 +7,7 @@
 #include "campaign/mapheaderreader.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/messages.h"
+#include "gamedata/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -111,7 +112,7 @@ bool load(const QString &fileName, CmpCampaign &campaign) {
 
 bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openRegularFile(file)) {
         Messages::critical(Texts::tr("Error"), Texts::tr("Can't open file %1").arg(fileName));
         return false;
     }
