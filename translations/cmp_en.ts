@@ -126,6 +126,10 @@ Current subversion = %2</translation>
         <source>This campaign was made for an older version of Tarq %1.%2.%3, and the author of the campaign restricted its launch in newer versions of Tarq. You can edit this campaign, but its Tarq version will be updated to %4.%5.%6, and in this version the map may become unplayable.</source>
         <translation>This campaign was made for an older version of Tarq %1.%2.%3, and the author of the campaign restricted its launch in newer versions of Tarq. You can edit this campaign, but its Tarq version will be updated to %4.%5.%6, and in this version the map may become unplayable.</translation>
     </message>
+    <message>
+        <source>the written campaign would not read back as this campaign</source>
+        <translation>the written campaign would not read back as this campaign</translation>
+    </message>
 </context>
 <context>
     <name>CampaignFolder</name>
