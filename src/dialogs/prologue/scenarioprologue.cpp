@@ -119,7 +119,7 @@ void ScenarioPrologue::setMapPresent(bool present) {
 
 void ScenarioPrologue::synchronisePageChoice() {
     if (takeWindowScenario())
-        syncPageCount(pageOptionCount());
+        syncPageCount();
 }
 
 void ScenarioPrologue::setOptionCountSource(OptionCountSource source) {
@@ -205,8 +205,9 @@ bool ScenarioPrologue::commit(int slot) {
         return false;
     slot = validSlot(slot);
     CmpPrologueRef &page = pages()[slot];
+    // Without "Has prologue" no page is wanted, whichever page is shown.
     const bool wanted =
-        slot == 0 ? ui->hasPrologueCheckbox->isChecked() : ui->settingsCheckbox->isChecked();
+        ui->hasPrologueCheckbox->isChecked() && (slot == 0 || ui->settingsCheckbox->isChecked());
     if (!wanted) {
         if (!page)
             return false;
@@ -229,12 +230,11 @@ bool ScenarioPrologue::commit(int slot) {
     return changed;
 }
 
-void ScenarioPrologue::syncPageCount(int optionCount) {
+// Pages beyond the choices stay in the scenario, hidden: the file keeps what it held, and they
+// come back with their choices.
+void ScenarioPrologue::syncPageCount() {
     if (!edited || !edited->hasMap())
         return;
-    const int kept = optionCount < 2 ? 1 : optionCount;
-    for (int slot = kept; slot < pageSlotCount; ++slot)
-        pages()[slot].reset();
     currentSlot = 0;
     load(edited, isPrologue, 0, true);
 }
