@@ -767,21 +767,6 @@ Current subversion = %2</translation>
     </message>
 </context>
 <context>
-    <name>RegionPicture</name>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Can&apos;t find %1 file in lod file</source>
-        <translation>Can&apos;t find %1 file in lod file</translation>
-    </message>
-    <message>
-        <source>Unable to generate image</source>
-        <translation>Unable to generate image</translation>
-    </message>
-</context>
-<context>
     <name>ScenarioCrossover</name>
     <message>
         <source>Form</source>

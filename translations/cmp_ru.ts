@@ -767,21 +767,6 @@ Current subversion = %2</source>
     </message>
 </context>
 <context>
-    <name>RegionPicture</name>
-    <message>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
-        <source>Can&apos;t find %1 file in lod file</source>
-        <translation>Файл %1 не найден в LOD-архиве</translation>
-    </message>
-    <message>
-        <source>Unable to generate image</source>
-        <translation>Не удалось создать изображение</translation>
-    </message>
-</context>
-<context>
     <name>ScenarioCrossover</name>
     <message>
         <source>Form</source>

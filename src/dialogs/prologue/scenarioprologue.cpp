@@ -3,7 +3,7 @@
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/imagecache.h"
-#include "gamedata/messages.h"
+#include "gamedata/missingpicture.h"
 #include "sound/musicplayer.h"
 #include "ui_scenarioprologue.h"
 #include "widgets/rightclickfilter.h"
@@ -256,9 +256,12 @@ void ScenarioPrologue::stopMusic() {
 
 void ScenarioPrologue::showVideoPicture(const QString &name) {
     const std::optional<QImage> picture = imageCache().trueColorPicture(name);
-    // The game cannot show the campaign without its video pictures; neither can the editor.
-    if (!picture)
-        Messages::installed()->exitProgram(1);
+    // A missing picture leaves the frame empty; the page stays usable.
+    if (!picture) {
+        reportMissingPicture(name);
+        ui->prologueImage->setPixmap(QPixmap());
+        return;
+    }
     // The label is laid out only once shown; until then its size is what its limits allow.
     const QSize size = ui->prologueImage->size()
                            .expandedTo(ui->prologueImage->minimumSize())
@@ -269,10 +272,7 @@ void ScenarioPrologue::showVideoPicture(const QString &name) {
 
 void ScenarioPrologue::showPictureOfVideo(int video) {
     const QMap<int, QString> &pictures = gameCatalogue().videoPictures;
-    const auto picture = pictures.constFind(video);
-    if (picture == pictures.constEnd())
-        Messages::installed()->exitProgram(1);
-    showVideoPicture(*picture);
+    showVideoPicture(pictures.value(video));
 }
 
 void ScenarioPrologue::setPageWidgetsEnabled(bool enabled) {
