@@ -24,13 +24,11 @@ Q_DECLARE_METATYPE(Reproduction)
 
 namespace {
 
-// Players `human` may be played by a human; player p owns hero 10 + p on the map.
+// Players `human` may be played by a human.
 void giveHumanPlayers(CmpScenario &scenario, const QList<int> &human) {
     auto header = QSharedPointer<MapHeader>::create(*scenario.mapHeader);
-    for (int player : human) {
+    for (int player : human)
         header->players[size_t(player)].canHumanPlay = true;
-        header->players[size_t(player)].heroes = {MapHero{uint8_t(10 + player), QString()}};
-    }
     scenario.mapHeader = header;
 }
 
