@@ -126,6 +126,10 @@ Current subversion = %2</translation>
         <source>This campaign was made for an older version of Tarq %1.%2.%3, and the author of the campaign restricted its launch in newer versions of Tarq. You can edit this campaign, but its Tarq version will be updated to %4.%5.%6, and in this version the map may become unplayable.</source>
         <translation>This campaign was made for an older version of Tarq %1.%2.%3, and the author of the campaign restricted its launch in newer versions of Tarq. You can edit this campaign, but its Tarq version will be updated to %4.%5.%6, and in this version the map may become unplayable.</translation>
     </message>
+    <message>
+        <source>the written campaign would not read back as this campaign</source>
+        <translation>the written campaign would not read back as this campaign</translation>
+    </message>
 </context>
 <context>
     <name>CampaignFolder</name>
@@ -760,21 +764,6 @@ Current subversion = %2</translation>
     <message>
         <source>Archives were searched in %1.</source>
         <translation>Archives were searched in %1.</translation>
-    </message>
-</context>
-<context>
-    <name>RegionPicture</name>
-    <message>
-        <source>Error</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Can&apos;t find %1 file in lod file</source>
-        <translation>Can&apos;t find %1 file in lod file</translation>
-    </message>
-    <message>
-        <source>Unable to generate image</source>
-        <translation>Unable to generate image</translation>
     </message>
 </context>
 <context>

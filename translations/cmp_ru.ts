@@ -126,6 +126,10 @@ Current subversion = %2</source>
         <source>This campaign was made for an older version of Tarq %1.%2.%3, and the author of the campaign restricted its launch in newer versions of Tarq. You can edit this campaign, but its Tarq version will be updated to %4.%5.%6, and in this version the map may become unplayable.</source>
         <translation>Эта кампания создана для более старой версии Tarq %1.%2.%3, и её автор запретил запускать её в более новых версиях Tarq. Кампанию можно изменить, но её версия Tarq будет обновлена до %4.%5.%6, и в этой версии карта может оказаться непригодной для игры.</translation>
     </message>
+    <message>
+        <source>the written campaign would not read back as this campaign</source>
+        <translation>записанная кампания не прочиталась бы обратно как эта кампания</translation>
+    </message>
 </context>
 <context>
     <name>CampaignFolder</name>
@@ -760,21 +764,6 @@ Current subversion = %2</source>
     <message>
         <source>Archives were searched in %1.</source>
         <translation>Архивы искались в папке %1.</translation>
-    </message>
-</context>
-<context>
-    <name>RegionPicture</name>
-    <message>
-        <source>Error</source>
-        <translation>Ошибка</translation>
-    </message>
-    <message>
-        <source>Can&apos;t find %1 file in lod file</source>
-        <translation>Файл %1 не найден в LOD-архиве</translation>
-    </message>
-    <message>
-        <source>Unable to generate image</source>
-        <translation>Не удалось создать изображение</translation>
     </message>
 </context>
 <context>

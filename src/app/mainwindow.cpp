@@ -22,6 +22,7 @@
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
+#include "gamedata/regularfile.h"
 #include "gamedata/settingsfile.h"
 #include "ui_mainwindow.h"
 
@@ -384,9 +385,9 @@ void MainWindow::loadFile(const QString &fileName) {
         return;
     {
         QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly)) {
-            Messages::warning(tr("Error"),
-                              tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+        QString reason;
+        if (!openRegularFile(file, &reason)) {
+            Messages::warning(tr("Error"), tr("Cannot read file %1:\n%2.").arg(fileName, reason));
             return;
         }
     }
@@ -701,7 +702,7 @@ void MainWindow::refreshMaps() {
         if (path.isEmpty())
             continue;
         QFile file(path);
-        if (!file.exists())
+        if (!isRegularFile(path))
             break;
         file.open(QIODevice::ReadOnly);
         // A map whose bytes did not change keeps the bytes it had, which the undo history

@@ -1,6 +1,7 @@
 #include "campaign/campaignconversion.h"
 
 #include "campaign/cmpcampaign.h"
+#include "campaign/scenarionumbers.h"
 #include "gamedata/messages.h"
 
 #include <QCoreApplication>
@@ -50,44 +51,45 @@ void convertToCampaignWithoutMap(CmpCampaign &campaign, int background,
             keepWithFollowers(scenarios, i, reached);
 
     QList<CmpScenario> converted;
-    for (int i = 0; i < scenarios.size(); ++i)
-        if (reached[i] && scenarios[i].hasMap())
+    QVector<int> newIndexOf(scenarios.size(), -1);
+    for (int i = 0; i < scenarios.size(); ++i) {
+        if (reached[i] && scenarios[i].hasMap()) {
+            newIndexOf[i] = converted.size();
             converted.append(scenarios[i]);
-    if (converted.isEmpty()) {
-        converted.append(CmpScenario(catalogue));
-        converted.last().prerequisites.clear();
+        }
     }
-    campaign.scenarioCount = converted.size();
     campaign.scenarios = converted;
+    renumberScenarios(campaign, newIndexOf);
+    if (campaign.scenarios.isEmpty()) {
+        campaign.scenarios.append(CmpScenario(catalogue));
+        campaign.scenarios.last().prerequisites.clear();
+    }
+    campaign.scenarioCount = campaign.scenarios.size();
 }
 
 void convertToCampaignWithMap(CmpCampaign &campaign, int campaignMap,
                               const GameCatalogue &catalogue) {
     const int regionCount = campaignMapRegionCount(campaignMap, catalogue);
     QList<CmpScenario> converted;
-    for (const CmpScenario &scenario : campaign.scenarios) {
-        if (!scenario.hasMap())
-            continue;
-        converted.append(scenario);
-        // A chain: each kept scenario requires exactly the one before it.
-        QBitArray &needs = converted.last().prerequisites;
-        needs.fill(false);
-        if (converted.size() > 1) {
-            needs.resize(qMax(needs.size(), converted.size() - 1));
-            needs.setBit(converted.size() - 2);
+    QVector<int> newIndexOf(campaign.scenarios.size(), -1);
+    for (int i = 0; i < campaign.scenarios.size(); ++i) {
+        if (campaign.scenarios[i].hasMap() && converted.size() < regionCount) {
+            newIndexOf[i] = converted.size();
+            converted.append(campaign.scenarios[i]);
         }
     }
-    while (converted.size() > regionCount)
-        converted.removeLast();
-    while (converted.size() < regionCount)
-        converted.append(CmpScenario(catalogue));
-    for (CmpScenario &scenario : converted)
+    // Still a campaign without map: the kept scenarios become the chain it stores, each
+    // requiring exactly the one before it.
+    campaign.scenarios = converted;
+    renumberScenarios(campaign, newIndexOf);
+    while (campaign.scenarios.size() < regionCount)
+        campaign.scenarios.append(CmpScenario(catalogue));
+    for (CmpScenario &scenario : campaign.scenarios)
         scenario.prerequisites.resize(regionCount);
 
     campaign.campaignMap = uint8_t(campaignMap);
     campaign.withMap = true;
     campaign.scenarioCount = regionCount;
-    campaign.scenarios = converted;
 }
 
 bool convertCampaign(CmpCampaign &campaign, int choice, const GameCatalogue &catalogue) {

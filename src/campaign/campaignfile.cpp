@@ -8,6 +8,7 @@
 #include "campaign/mapsummaries.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/messages.h"
+#include "gamedata/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -130,6 +131,31 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes, QString *reason) {
     return true;
 }
 
+// Whether the campaign data written from `campaign` read back as that campaign: the reader takes
+// every byte and what it read writes the same bytes again. The maps, checked when they came in,
+// are not read: each record's map size must match, and the map is lent to the record read. The
+// editor-wide values the reading sets are put back.
+bool readsBack(const QByteArray &member, const QByteArray &data, const CmpCampaign &campaign,
+               const GameCatalogue &catalogue) {
+    const EditorValues before;
+    QByteArray content;
+    CmpCampaign read;
+    bool same = inflateGzipMember(member, &content) && content == data;
+    if (same) {
+        CampaignReader reader(content, catalogue);
+        same = reader.read(read) && reader.offset() == content.size();
+    }
+    for (int i = 0; same && i < read.scenarios.size(); ++i) {
+        const CmpScenario written = campaign.scenarios.value(i);
+        same = read.scenarios[i].mapSize == uint32_t(written.mapData.size());
+        read.scenarios[i].mapData = written.mapData;
+        read.scenarios[i].mapHeader = written.mapHeader;
+    }
+    same = same && CampaignWriter(catalogue).write(read) == data;
+    before.restore();
+    return same;
+}
+
 bool loadInto(const FileBytes &file, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     // A gzip file holds the campaign data in its first member and the maps right after it;
     // any other file is read as it is, the maps following the records.
@@ -174,7 +200,7 @@ bool load(const QString &fileName, CmpCampaign &campaign) {
 
 bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!openRegularFile(file)) {
         Messages::critical(Texts::tr("Error"), Texts::tr("Can't open file %1").arg(fileName));
         return false;
     }
@@ -207,12 +233,23 @@ bool save(const CmpCampaign &campaign, const QString &fileName) {
 }
 
 bool save(const CmpCampaign &campaign, const QString &fileName, const GameCatalogue &catalogue) {
-    const QByteArray member = deflateGzipMember(campaignData(campaign, catalogue));
+    const QByteArray data = campaignData(campaign, catalogue);
+    const QByteArray member = deflateGzipMember(data);
     mapFileVersion = editorVersion;
+    // A file that loading would refuse is never written over the one there.
+    if (!readsBack(member, data, campaign, catalogue)) {
+        Messages::warning(Texts::tr("Error"),
+                          Texts::tr("Cannot write file %1:\n%2.")
+                              .arg(fileName, Texts::tr("the written campaign would not read "
+                                                       "back as this campaign")));
+        return false;
+    }
 
     // Unbuffered, so that a short write (a full disk) shows in the count each write returns;
     // a buffered save file can report success after a flush that wrote only part of its data.
     QSaveFile file(fileName);
+    // A folder the user may not create files in still lets a writable campaign be saved.
+    file.setDirectWriteFallback(true);
     QString reason;
     bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     if (!written)

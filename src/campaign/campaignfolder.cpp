@@ -7,6 +7,7 @@
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
 #include "gamedata/messages.h"
+#include "gamedata/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,8 +60,9 @@ bool readMap(const QString &folder, const QString &name, int index, CmpScenario 
             jsonPath,
             Texts::tr("scenarios[%1].mapData: %2 lies outside the folder").arg(index).arg(name));
     QFile file(canonical.isEmpty() ? path : canonical);
-    if (!file.open(QIODevice::ReadOnly))
-        return cannotRead(path, file.errorString());
+    QString reason;
+    if (!openRegularFile(file, &reason))
+        return cannotRead(path, reason);
     scenario.mapData = file.readAll();
     scenario.mapSize = uint32_t(scenario.mapData.size());
     const int result = CampaignFile::readEmbeddedMapHeader(scenario);
@@ -105,8 +107,9 @@ bool write(const CmpCampaign &campaign, const QString &folder) {
 bool read(const QString &folder, CmpCampaign &campaign, const GameCatalogue &catalogue) {
     const QString jsonPath = QDir(folder).filePath(QLatin1String(jsonName));
     QFile file(jsonPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return cannotRead(jsonPath, file.errorString());
+    QString reason;
+    if (!openRegularFile(file, &reason))
+        return cannotRead(jsonPath, reason);
     CmpCampaign result;
     QStringList mapFiles;
     QString problem;

@@ -2,6 +2,7 @@
 
 #include "campaign/campaigntexts.h"
 #include "gamedata/messages.h"
+#include "gamedata/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -37,13 +38,13 @@ bool writeCampaignTextFile(const CmpCampaign &campaign, const QString &fileName,
 bool readCampaignTextFile(CmpCampaign &campaign, const QString &fileName,
                           const GameCatalogue &catalogue) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    if (!openRegularFile(file, &reason)) {
         Messages::warning(Texts::tr("Error"),
-                          Texts::tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+                          Texts::tr("Cannot read file %1:\n%2.").arg(fileName, reason));
         return false;
     }
     const QByteArray bytes = file.readAll();
-    QString reason;
     if (!importCampaignTexts(campaign, bytes, &reason, catalogue)) {
         qCDebug(textImportTrace) << "incorrect campaign text" << fileName << reason;
         reportIncorrectCampaignText(fileName, file);

@@ -1,5 +1,6 @@
 #include "campaign/mapimport.h"
 
+#include "campaign/campaignfile.h"
 #include "campaign/cmpscenario.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapheaderreader.h"
@@ -37,22 +38,21 @@ bool readUncompressedFile(const QString &path, QByteArray *bytes) {
 }
 
 int importMap(CmpScenario &scenario, QFile &file) {
-    QByteArray map;
-    if (!readUncompressedFile(file.fileName(), &map) || map.isEmpty())
-        return 0;
-    const int check = readMapHeader(scenario, map, true);
-    if (check < 0)
-        return check;
     if (!file.seek(0))
         return 0;
     const QByteArray stored = file.readAll();
-    if (stored.size() != file.size())
+    if (stored.isEmpty() || stored.size() != file.size())
         return 0;
-    scenario.mapData = stored;
-    scenario.mapSize = uint32_t(stored.size());
-    scenario.mapName = QFileInfo(file.fileName()).fileName();
-    scenario.mapHeader.reset();
-    readMapHeader(scenario, map, false);
+    CmpScenario imported = scenario;
+    imported.mapData = stored;
+    const int result = CampaignFile::readEmbeddedMapHeader(imported);
+    if (result < 0)
+        return result;
+    if (!imported.mapHeader->hasPlayers)
+        return MapWithoutPlayers;
+    imported.mapSize = uint32_t(stored.size());
+    imported.mapName = QFileInfo(file.fileName()).fileName();
+    scenario = imported;
     return 1;
 }
 

@@ -78,6 +78,20 @@ CheckedList<CmpHeroCrossover> checkCrossovers(const CmpScenario &scenario,
         [](const CmpHeroCrossover &) { return "Bad (not human), remove"; });
 }
 
+CheckedList<CmpHeroCrossover> checkCrossovers(const CmpScenario &scenario,
+                                              const QList<CmpHeroCrossover> &crossovers,
+                                              const QList<int> &sources) {
+    return checkList(
+        "Crossover", crossovers,
+        [&](const CmpHeroCrossover &entry) {
+            return sources.contains(entry.scenario) && isCrossoverValid(scenario, entry);
+        },
+        [&](const CmpHeroCrossover &entry) {
+            return sources.contains(entry.scenario) ? "Bad (not human), remove"
+                                                    : "Bad (source not required), remove";
+        });
+}
+
 bool isStartingHeroKindAllowed(const CmpScenario &scenario) {
     const MapPlayer *first = scenarioPlayer(scenario, firstHumanPlayer(scenario));
     if (!first || (!first->generateHeroAtMainTown && first->heroes.isEmpty()))

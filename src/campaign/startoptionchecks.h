@@ -30,6 +30,11 @@ CheckedList<StartingHero> checkStartingHeroes(const CmpScenario &scenario,
                                               const QList<StartingHero> &heroes);
 CheckedList<CmpHeroCrossover> checkCrossovers(const CmpScenario &scenario,
                                               const QList<CmpHeroCrossover> &crossovers);
+// The same, where a crossover must also come from one of `sources`, the scenarios this scenario
+// requires: a source that is no longer required cannot send a hero.
+CheckedList<CmpHeroCrossover> checkCrossovers(const CmpScenario &scenario,
+                                              const QList<CmpHeroCrossover> &crossovers,
+                                              const QList<int> &sources);
 
 // Whether the scenario's map allows a choice of starting heroes: its first human-playable
 // player generates a hero or owns one on the map, and some player may receive a starting hero.

@@ -7,7 +7,7 @@
 #include "campaignmap/regionstate.h"
 #include "gamedata/gamepictures.h"
 #include "gamedata/imagecache.h"
-#include "gamedata/messages.h"
+#include "gamedata/missingpicture.h"
 
 #include <QDebug>
 #include <QLabel>
@@ -19,7 +19,7 @@ namespace {
 QImage previewRegionPicture(const CampaignMapDef &map, int campaignMap, int region) {
     const CampaignRegionDef &definition = map.regions.at(region);
     if (!map.picturesGiven)
-        return decodeTransparentPicture(
+        return requiredTransparentPicture(
             definition.pieceLists[RegionSelected].value(defaultRegionColor));
     ImageCache &cache = imageCache();
     if (const auto cached = cache.findComposed2(quint32(campaignMap), quint32(region)))
@@ -47,9 +47,10 @@ void renderCampaignMapPreview(QLabel *label, const QString &backgroundName, bool
         painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
         const CampaignMapDef &map = campaignMapDefinition(campaignMap);
         for (int region = 0; region < map.regions.size(); ++region) {
+            // A region whose picture is missing (and reported) is left out.
             const QImage picture = previewRegionPicture(map, campaignMap, region);
             if (picture.isNull())
-                Messages::installed()->exitProgram(1);
+                continue;
             const CampaignRegionDef &definition = map.regions.at(region);
             painter.drawImage(QPoint(definition.x, definition.y), picture);
         }

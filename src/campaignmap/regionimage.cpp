@@ -4,7 +4,7 @@
 #include "campaignmap/regioncolors.h"
 #include "campaignmap/regionstate.h"
 #include "gamedata/imagecache.h"
-#include "gamedata/messages.h"
+#include "gamedata/missingpicture.h"
 
 #include <QDebug>
 
@@ -22,11 +22,6 @@ constexpr int emptyAlpha = 121;
 // Integer division rounding towards minus infinity: the selected glow divides negative products.
 constexpr int floorDiv(int value, int divisor) {
     return value / divisor - ((value % divisor != 0) && ((value < 0) != (divisor < 0)) ? 1 : 0);
-}
-
-// Pictures the editor cannot draw regions without: the program ends, without a message box.
-void endProgram() {
-    Messages::installed()->exitProgram(1);
 }
 
 QImage argbPicture(const QImage &image) {
@@ -127,7 +122,7 @@ QImage composeRegionImage(int colour, int campaignMap, int region, int state, co
         pictures[i] = cache.transparentPicture(masks[i].first);
         if (pictures[i].isNull()) {
             qDebug() << masks[i].second;
-            endProgram();
+            reportMissingPicture(masks[i].first);
             return QImage();
         }
     }
@@ -135,7 +130,7 @@ QImage composeRegionImage(int colour, int campaignMap, int region, int state, co
     if (empty) {
         dash = argbPicture(cache.transparentPicture(dashPictureName));
         if (dash.isNull()) {
-            endProgram();
+            reportMissingPicture(dashPictureName);
             return QImage();
         }
     }

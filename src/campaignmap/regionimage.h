@@ -8,7 +8,7 @@
 #include <QString>
 
 // The picture of `region` of `campaignMap` in `state` (RegionState) and region colour `colour`,
-// from the named fill, border and glow masks. A mask missing from the archives ends the program
-// with exit status 1 after a debug trace.
+// from the named fill, border and glow masks. A mask missing from the archives gives a null
+// image after a debug trace and its warning.
 QImage composeRegionImage(int colour, int campaignMap, int region, int state, const QString &fill,
                           const QString &border, const QString &glow);

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QMap>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -37,6 +38,8 @@ public:
     QMap<QString, QImage> trueColorPictures;
     QMap<ComposedKey2, QImage> composedPictures2;
     QMap<ComposedKey4, QImage> composedPictures4;
+    // Pictures found missing and already reported to the user (missingpicture.h).
+    QSet<QString> reportedMissing;
 };
 
 // The cache of the running editor, created empty on first use.

@@ -1,5 +1,7 @@
 #include "gamedata/lodarchive.h"
 
+#include "gamedata/regularfile.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -39,7 +41,7 @@ bool dataLiesInFile(const LodEntry &entry, uint64_t fileSize) {
 
 bool LodArchive::read(const QString &filePath) {
     QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegularFile(file))
         return false;
     path = filePath;
     readFrom(file);

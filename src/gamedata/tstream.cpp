@@ -1,5 +1,7 @@
 #include "gamedata/tstream.h"
 
+#include "gamedata/regularfile.h"
+
 #include <QFile>
 
 #include <cstdlib>
@@ -35,6 +37,8 @@ uint32_t TFileStream::size() {
 }
 
 std::unique_ptr<TFileStream> openFileStream(const QString &path, uint16_t mode) {
+    if (mode != TFileStream::Create && !isRegularFile(path))
+        return nullptr;
     const char *how = "rb";
     if (mode == TFileStream::Create)
         how = "w+b";

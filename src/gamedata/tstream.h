@@ -43,7 +43,7 @@ private:
     std::FILE *file;
 };
 
-// Null when the file cannot be opened or created.
+// Null when the file cannot be opened or created; only a regular file is opened for reading.
 std::unique_ptr<TFileStream> openFileStream(const QString &path, uint16_t mode);
 
 // A growable block of memory with a position. Every write past the end reallocates to the new

@@ -309,14 +309,10 @@ private slots:
         const auto demo = [this](const char *name) { return readWholeFile(demoMap(name)); };
         QTest::newRow("compressed") << demo("TarqCrossing.y6m") << 1 << "Tarq Crossing";
         QTest::newRow("plain") << demo("HollowmereCrossing.y6m") << 1 << "Hollowmere Crossing";
-        // A compressed map cut short still has its header.
-        QTest::newRow("compressed, cut in half")
-            << demo("TarqCrossing.y6m").left(demo("TarqCrossing.y6m").size() / 2) << 1
-            << "Tarq Crossing";
         QTest::newRow("forbidden older") << demo("SealedVault.y6m") << -3 << "";
         QTest::newRow("empty file") << QByteArray("") << 0 << "";
         QTest::newRow("damaged gzip")
-            << QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xff\xff\xff\xff", 14) << 0
+            << QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03\xff\xff\xff\xff", 14) << -1
             << "";
         QTest::newRow("no such file") << QByteArray() << 0 << "";
     }

@@ -80,6 +80,7 @@ inline void clearImageCache() {
     cache.opaquePictures.clear();
     cache.composedPictures2.clear();
     cache.composedPictures4.clear();
+    cache.reportedMissing.clear();
 }
 
 // A kind-1 region with the masks "<stem>F.pcx", "<stem>B.pcx", "<stem>G.pcx" at (x, y).

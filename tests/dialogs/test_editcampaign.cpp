@@ -217,7 +217,7 @@ private slots:
     }
 
     // Scenarios 1 and 3 have maps: on the new map they are scenarios 0 and 1, the rest are new.
-    // Prerequisites on them follow; one on a scenario without map stays where it was.
+    // Prerequisites on them follow; one on the dropped scenario without map goes.
     void campaignMapChangeRenumbers() {
         CmpCampaign campaign = campaignWithMap(24, {1, 3});
         campaign.scenarios[3].prerequisites.setBit(1);
@@ -244,11 +244,8 @@ private slots:
         }
         QBitArray onFirst(7);
         onFirst.setBit(0);
-        QBitArray onThird(7);
-        onThird.setBit(2);
         QCOMPARE(campaign.scenarios[1].prerequisites, onFirst);
-        QCOMPARE(campaign.scenarios[0].prerequisites, onThird);
-        for (int i = 2; i < 7; ++i)
+        for (int i = 0; i < 7; i += i == 0 ? 2 : 1)
             QCOMPARE(campaign.scenarios[i].prerequisites, QBitArray(7));
     }
 

@@ -118,7 +118,7 @@ private slots:
         appendEntry(crossovers, CmpHeroCrossover{0, 1});
         appendEntry(crossovers, CmpHeroCrossover{2, 2});
         appendEntry(crossovers, CmpHeroCrossover{2, 3});
-        checkCrossovers(&crossovers, map);
+        checkCrossovers(&crossovers, map, {0, 1, 2, 3});
         QCOMPARE(columnTexts(crossovers), QStringList{"1"});
         QCOMPARE(crossovers.rowHeight(0), 17);
     }

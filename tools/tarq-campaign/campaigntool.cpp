@@ -13,6 +13,7 @@
 #include "campaign/mapimport.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/messages.h"
+#include "gamedata/regularfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,10 +63,11 @@ int info(const QString &campaignPath) {
 int mapInfo(const QString &mapPath) {
     QFile file(mapPath);
     QByteArray map;
-    if (!file.open(QIODevice::ReadOnly) || !readUncompressedFile(mapPath, &map) || map.isEmpty()) {
+    QString reason;
+    if (!openRegularFile(file, &reason) || !readUncompressedFile(mapPath, &map) || map.isEmpty()) {
         Messages::warning(QCoreApplication::translate("CampaignTool", "Error"),
                           QCoreApplication::translate("CampaignTool", "Cannot read file %1:\n%2.")
-                              .arg(mapPath, file.errorString()));
+                              .arg(mapPath, reason));
         return Refused;
     }
     MapHeader header;

@@ -2,6 +2,7 @@
 
 #include "dialogs/bonus/choicebox.h"
 #include "ui_bonus_value_dlg.h"
+#include "widgets/storedvalue.h"
 
 namespace {
 constexpr int maxSkillAmount = 99;
@@ -32,10 +33,10 @@ void bonus_value_dlg::setUpPrimarySkillPage(const CmpScenario &scenario, int pla
     if (edited && edited->type == PrimarySkillBonus) {
         const auto skills = edited->record<BonusPrimarySkill>();
         selectChoice(ui->datatypeBox, skills.hero);
-        ui->spinBox->setValue(skills.attack);
-        ui->spinBox_2->setValue(skills.defence);
-        ui->spinBox_3->setValue(skills.spellPower);
-        ui->spinBox_4->setValue(skills.knowledge);
+        setStoredValue(ui->spinBox, skills.attack);
+        setStoredValue(ui->spinBox_2, skills.defence);
+        setStoredValue(ui->spinBox_3, skills.spellPower);
+        setStoredValue(ui->spinBox_4, skills.knowledge);
     }
 }
 
@@ -54,19 +55,19 @@ void bonus_value_dlg::setUpResourcePage(const CmpBonus *edited) {
     if (edited && edited->type == ResourceBonus) {
         const auto resource = edited->record<BonusResource>();
         selectChoice(ui->datatypeBox, resource.resource);
-        ui->spinBox->setValue(resource.amount);
+        setStoredValue(ui->spinBox, resource.amount);
     }
 }
 
 CmpBonus bonus_value_dlg::bonus(uint8_t type) const {
     if (type == PrimarySkillBonus)
         return CmpBonus::make(type, BonusPrimarySkill{uint16_t(currentChoice(ui->datatypeBox)),
-                                                      uint8_t(ui->spinBox->value()),
-                                                      uint8_t(ui->spinBox_2->value()),
-                                                      uint8_t(ui->spinBox_3->value()),
-                                                      uint8_t(ui->spinBox_4->value())});
+                                                      uint8_t(storedOrEditedValue(ui->spinBox)),
+                                                      uint8_t(storedOrEditedValue(ui->spinBox_2)),
+                                                      uint8_t(storedOrEditedValue(ui->spinBox_3)),
+                                                      uint8_t(storedOrEditedValue(ui->spinBox_4))});
     if (type == ResourceBonus)
         return CmpBonus::make(type, BonusResource{uint8_t(currentChoice(ui->datatypeBox)),
-                                                  int32_t(ui->spinBox->value())});
+                                                  int32_t(storedOrEditedValue(ui->spinBox))});
     return CmpBonus{type, QVariant()};
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/bonus/choicebox.h"
 #include "ui_bonuscreaturedlg.h"
+#include "widgets/storedvalue.h"
 
 BonusCreatureDlg::BonusCreatureDlg(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::BonusCreatureDlg>()) {
@@ -17,7 +18,7 @@ void BonusCreatureDlg::setUp(const CmpScenario &scenario, int player, const CmpB
         const auto creature = edited->record<BonusCreature>();
         selectChoice(ui->recipientCombobox, creature.hero);
         selectChoice(ui->creatureCombobox, creature.creature);
-        ui->quantitySpinbox->setValue(creature.count);
+        setStoredValue(ui->quantitySpinbox, creature.count);
     }
 }
 
@@ -25,5 +26,5 @@ CmpBonus BonusCreatureDlg::bonus() const {
     return CmpBonus::make(CreatureBonus,
                           BonusCreature{uint16_t(currentChoice(ui->recipientCombobox)),
                                         uint16_t(currentChoice(ui->creatureCombobox)),
-                                        uint16_t(ui->quantitySpinbox->value())});
+                                        uint16_t(storedOrEditedValue(ui->quantitySpinbox))});
 }

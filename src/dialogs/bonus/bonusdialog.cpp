@@ -6,7 +6,9 @@
 #include "dialogs/bonus/bonuscreaturedlg.h"
 #include "dialogs/bonus/bonusitem.h"
 #include "ui_bonusdialog.h"
+#include "widgets/chosenentries.h"
 
+#include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidgetItem>
@@ -43,8 +45,7 @@ BonusDialog::BonusDialog(QWidget *parent, const CmpScenario &scenario, int campa
     const int shownType = item && edited.type < BonusTypeCount ? int(edited.type) : int(SpellBonus);
     showPage(shownType);
     typeButton(shownType)->setChecked(true);
-    if (shownType == PrimarySkillBonus)
-        checkPrimSkillOkStatus();
+    checkPrimSkillOkStatus();
 
     connect(ui->spellBtn, &QAbstractButton::pressed, this, &BonusDialog::clickSpell);
     connect(ui->buildingBtn, &QAbstractButton::pressed, this, &BonusDialog::clickBuilding);
@@ -56,6 +57,9 @@ BonusDialog::BonusDialog(QWidget *parent, const CmpScenario &scenario, int campa
     connect(ui->resourceBtn, &QAbstractButton::pressed, this, &BonusDialog::clickResources);
     for (QSpinBox *box : primarySkillPage->valueBoxes())
         connect(box, QOverload<int>::of(&QSpinBox::valueChanged), this,
+                &BonusDialog::checkPrimSkillOkStatus);
+    for (QComboBox *box : ui->stackedWidget->findChildren<QComboBox *>())
+        connect(box, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
                 &BonusDialog::checkPrimSkillOkStatus);
 }
 
@@ -104,27 +108,27 @@ void BonusDialog::setOkEnabled(bool enabled) {
 
 void BonusDialog::clickSpell() {
     showPage(SpellBonus);
-    setOkEnabled(true);
+    checkPrimSkillOkStatus();
 }
 
 void BonusDialog::clickCreature() {
     showPage(CreatureBonus);
-    setOkEnabled(true);
+    checkPrimSkillOkStatus();
 }
 
 void BonusDialog::clickBuilding() {
     showPage(BuildingBonus);
-    setOkEnabled(true);
+    checkPrimSkillOkStatus();
 }
 
 void BonusDialog::clickArtifacts() {
     showPage(ArtifactBonus);
-    setOkEnabled(true);
+    checkPrimSkillOkStatus();
 }
 
 void BonusDialog::clickScroll() {
     showPage(ScrollBonus);
-    setOkEnabled(true);
+    checkPrimSkillOkStatus();
 }
 
 void BonusDialog::clickPrimSkills() {
@@ -134,20 +138,22 @@ void BonusDialog::clickPrimSkills() {
 
 void BonusDialog::clickSecSkills() {
     showPage(SecondarySkillBonus);
-    setOkEnabled(true);
+    checkPrimSkillOkStatus();
 }
 
 void BonusDialog::clickResources() {
     showPage(ResourceBonus);
-    setOkEnabled(true);
+    checkPrimSkillOkStatus();
 }
 
-// A primary-skill bonus that raises nothing is no bonus.
+// OK needs an entry in every box the shown page offers; and a primary-skill bonus that raises
+// nothing is no bonus.
 void BonusDialog::checkPrimSkillOkStatus() {
-    bool raisesSomething = false;
+    QWidget *page = ui->stackedWidget->currentWidget();
+    bool raisesSomething = page != primarySkillPage;
     for (const QSpinBox *box : primarySkillPage->valueBoxes())
         raisesSomething = raisesSomething || box->value() > 0;
-    setOkEnabled(raisesSomething);
+    setOkEnabled(raisesSomething && everyShownChoiceMade(page));
 }
 
 CmpBonus BonusDialog::bonus() const {

@@ -1,20 +1,19 @@
 #include "dialogs/campaign/campaignmapchange.h"
 
 #include "campaign/cmpcampaign.h"
+#include "campaign/scenarionumbers.h"
 #include "gamedata/gamecatalogue.h"
-
-#include <QHash>
 
 void moveToCampaignMap(CmpCampaign &campaign, uint8_t campaignMap, const GameCatalogue &catalogue) {
     campaign.campaignMap = campaignMap;
     const int regionCount = campaignMapRegionCount(campaignMap, catalogue);
 
     QList<CmpScenario> kept;
-    QHash<int, int> newIndexOf; // old scenario index -> its index on the new map
+    QVector<int> newIndexOf(campaign.scenarios.size(), -1);
     for (int i = 0; i < campaign.scenarios.size(); ++i) {
         if (!campaign.scenarios[i].hasMap())
             continue;
-        newIndexOf.insert(i, kept.size());
+        newIndexOf[i] = kept.size();
         kept.append(campaign.scenarios[i]);
     }
 
@@ -27,16 +26,7 @@ void moveToCampaignMap(CmpCampaign &campaign, uint8_t campaignMap, const GameCat
     for (int k = 0; k < kept.size() && k < regionCount; ++k)
         campaign.scenarios[k] = kept[k];
 
-    // Walking upwards is safe: a moved bit only goes down, to a place already walked.
-    for (CmpScenario &scenario : campaign.scenarios) {
-        QBitArray &prerequisites = scenario.prerequisites;
-        for (int bit = 0; bit < prerequisites.size(); ++bit) {
-            const auto moved = newIndexOf.constFind(bit);
-            if (!prerequisites.testBit(bit) || moved == newIndexOf.constEnd())
-                continue;
-            prerequisites.clearBit(bit);
-            prerequisites.setBit(*moved);
-        }
-        prerequisites.resize(regionCount);
-    }
+    renumberScenarios(campaign, newIndexOf);
+    for (CmpScenario &scenario : campaign.scenarios)
+        scenario.prerequisites.resize(regionCount);
 }

@@ -56,6 +56,8 @@ EditCampaign::EditCampaign(QWidget *parent, CmpCampaign *campaign)
         connect(ui->descriptionEdit, &QTextEdit::textChanged, this,
                 &EditCampaign::descrEditChanged);
         ui->descriptionEdit->setPlainText(campaign->description);
+        shownName = ui->nameEdit->text();
+        shownDescription = ui->descriptionEdit->toPlainText();
         ui->diffCheckbox->setChecked(campaign->difficultySelectable);
         ui->forbidCheckbox->setChecked(campaign->forbidNewerVersions);
         ui->musicCombobox->setCurrentIndex(ui->musicCombobox->findData(int(campaign->music)));
@@ -168,8 +170,12 @@ void EditCampaign::descrEditChanged() {
 }
 
 void EditCampaign::applyTo(CmpCampaign &target) {
-    applyField(target.name, ui->nameEdit->text());
-    applyField(target.description, ui->descriptionEdit->toPlainText());
+    // Only an edit is read back: the widgets give line breaks their own form and hold the
+    // description to its limit, which alone must not change the campaign.
+    if (ui->nameEdit->text() != shownName)
+        applyField(target.name, ui->nameEdit->text());
+    if (ui->descriptionEdit->toPlainText() != shownDescription)
+        applyField(target.description, ui->descriptionEdit->toPlainText());
     if (ui->musicCombobox->currentIndex() >= 0)
         applyField(target.music, uint8_t(ui->musicCombobox->currentData().toUInt()));
     applyField(target.difficultySelectable, ui->diffCheckbox->isChecked());

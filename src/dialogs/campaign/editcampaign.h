@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <memory>
 
@@ -38,6 +39,9 @@ private:
     void showPlayIcon(bool playing);
 
     CmpCampaign *campaign;
+    // The name and description as the widgets showed them when the dialog opened.
+    QString shownName;
+    QString shownDescription;
     bool musicPlaying = false;
     std::unique_ptr<Ui::EditCampaign> ui;
 };

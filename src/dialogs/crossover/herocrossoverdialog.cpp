@@ -4,6 +4,7 @@
 #include "campaign/optiontexts.h"
 #include "dialogs/crossover/crossoverrow.h"
 #include "ui_herocrossoverdialog.h"
+#include "widgets/chosenentries.h"
 
 #include <QTableWidget>
 
@@ -17,14 +18,22 @@ HeroCrossoverDialog::HeroCrossoverDialog(QWidget *parent, const CmpCampaign &cam
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     const int editedRow = editedItem ? editedItem->row() : -1;
+    const CmpHeroCrossover edited =
+        editedItem ? editedItem->data(Qt::UserRole).value<CmpHeroCrossover>() : CmpHeroCrossover();
     QList<int> usedSources;
     for (int row = 0; row < table->rowCount(); ++row)
         if (row != editedRow && table->item(row, 0))
             usedSources.append(crossoverOfRow(table, row).scenario);
 
-    for (int source = 0; source < scenario.prerequisites.size(); ++source)
-        if (scenario.prerequisites.testBit(source) && !usedSources.contains(source))
+    // The edited row's own source is always offered, so that the box shows what the row holds
+    // even when a file gave another row the same source.
+    const QBitArray &required = scenario.prerequisites;
+    for (int source = 0; source < qMax(required.size(), edited.scenario + 1); ++source) {
+        const bool free =
+            source < required.size() && required.testBit(source) && !usedSources.contains(source);
+        if (free || (editedItem && source == edited.scenario))
             ui->scenarioCombobox->addItem(scenarioRefText(campaign, campaignMap, source), source);
+    }
     if (scenario.mapHeader) {
         const QStringList &colours = gameCatalogue().playerColorNames;
         for (int player = 0; player < 8; ++player)
@@ -33,10 +42,10 @@ HeroCrossoverDialog::HeroCrossoverDialog(QWidget *parent, const CmpCampaign &cam
     }
 
     if (editedItem) {
-        const CmpHeroCrossover edited = editedItem->data(Qt::UserRole).value<CmpHeroCrossover>();
         ui->scenarioCombobox->setCurrentIndex(ui->scenarioCombobox->findData(edited.scenario));
         ui->playerCombobox->setCurrentIndex(ui->playerCombobox->findData(edited.player));
     }
+    enableOkWhileChosen(ui->buttonBox, this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 

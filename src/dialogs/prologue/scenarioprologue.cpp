@@ -3,7 +3,7 @@
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/imagecache.h"
-#include "gamedata/messages.h"
+#include "gamedata/missingpicture.h"
 #include "sound/musicplayer.h"
 #include "ui_scenarioprologue.h"
 #include "widgets/rightclickfilter.h"
@@ -119,7 +119,7 @@ void ScenarioPrologue::setMapPresent(bool present) {
 
 void ScenarioPrologue::synchronisePageChoice() {
     if (takeWindowScenario())
-        syncPageCount(pageOptionCount());
+        syncPageCount();
 }
 
 void ScenarioPrologue::setOptionCountSource(OptionCountSource source) {
@@ -205,8 +205,9 @@ bool ScenarioPrologue::commit(int slot) {
         return false;
     slot = validSlot(slot);
     CmpPrologueRef &page = pages()[slot];
+    // Without "Has prologue" no page is wanted, whichever page is shown.
     const bool wanted =
-        slot == 0 ? ui->hasPrologueCheckbox->isChecked() : ui->settingsCheckbox->isChecked();
+        ui->hasPrologueCheckbox->isChecked() && (slot == 0 || ui->settingsCheckbox->isChecked());
     if (!wanted) {
         if (!page)
             return false;
@@ -229,12 +230,11 @@ bool ScenarioPrologue::commit(int slot) {
     return changed;
 }
 
-void ScenarioPrologue::syncPageCount(int optionCount) {
+// Pages beyond the choices stay in the scenario, hidden: the file keeps what it held, and they
+// come back with their choices.
+void ScenarioPrologue::syncPageCount() {
     if (!edited || !edited->hasMap())
         return;
-    const int kept = optionCount < 2 ? 1 : optionCount;
-    for (int slot = kept; slot < pageSlotCount; ++slot)
-        pages()[slot].reset();
     currentSlot = 0;
     load(edited, isPrologue, 0, true);
 }
@@ -256,9 +256,12 @@ void ScenarioPrologue::stopMusic() {
 
 void ScenarioPrologue::showVideoPicture(const QString &name) {
     const std::optional<QImage> picture = imageCache().trueColorPicture(name);
-    // The game cannot show the campaign without its video pictures; neither can the editor.
-    if (!picture)
-        Messages::installed()->exitProgram(1);
+    // A missing picture leaves the frame empty; the page stays usable.
+    if (!picture) {
+        reportMissingPicture(name);
+        ui->prologueImage->setPixmap(QPixmap());
+        return;
+    }
     // The label is laid out only once shown; until then its size is what its limits allow.
     const QSize size = ui->prologueImage->size()
                            .expandedTo(ui->prologueImage->minimumSize())
@@ -269,10 +272,7 @@ void ScenarioPrologue::showVideoPicture(const QString &name) {
 
 void ScenarioPrologue::showPictureOfVideo(int video) {
     const QMap<int, QString> &pictures = gameCatalogue().videoPictures;
-    const auto picture = pictures.constFind(video);
-    if (picture == pictures.constEnd())
-        Messages::installed()->exitProgram(1);
-    showVideoPicture(*picture);
+    showVideoPicture(pictures.value(video));
 }
 
 void ScenarioPrologue::setPageWidgetsEnabled(bool enabled) {

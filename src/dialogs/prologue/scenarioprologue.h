@@ -43,8 +43,9 @@ public:
     void load(CmpScenario *scenario, bool isPrologue, int slot, bool reconfigure);
     // Writes the widgets into page `slot` of the scenario; true when that changed the scenario.
     bool commit(int slot);
-    // Drops the pages the starting options no longer call for and shows page 1 again.
-    void syncPageCount(int optionCount);
+    // Shows page 1 again with one page button per choice of the starting options; pages
+    // beyond the choices are kept.
+    void syncPageCount();
     // Everything disabled and empty: the scenario has no map.
     void setNoMapState();
     // Pauses the music this page plays.

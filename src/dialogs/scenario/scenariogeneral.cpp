@@ -8,6 +8,7 @@
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/messages.h"
+#include "gamedata/regularfile.h"
 #include "gamedata/settingsfile.h"
 #include "ui_scenariogeneral.h"
 #include "widgets/rightclickfilter.h"
@@ -230,9 +231,9 @@ void ScenarioGeneral::refreshMap() {
     storeLastFolder(fileName);
 
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Messages::warning(tr("Error"),
-                          tr("Cannot read file %1:\n%2.").arg(fileName, file.errorString()));
+    QString reason;
+    if (!openRegularFile(file, &reason)) {
+        Messages::warning(tr("Error"), tr("Cannot read file %1:\n%2.").arg(fileName, reason));
         return;
     }
     // The map is read into a copy, so that a refused map leaves the scenario as it was.

@@ -1,6 +1,7 @@
 #include "dialogs/scenario/scenarioinfo.h"
 
 #include "campaign/optiontexts.h"
+#include "campaign/scenarionumbers.h"
 #include "dialogs/crossover/scenariocrossoverpage.h"
 #include "dialogs/prologue/scenarioprologue.h"
 #include "dialogs/scenario/scenariogeneral.h"
@@ -10,6 +11,19 @@
 #include "ui_scenarioinfo.h"
 
 #include <QSignalBlocker>
+
+#include <numeric>
+
+namespace {
+
+// Every scenario keeps its number, until the caller changes some.
+QVector<int> identityNumbers(int count) {
+    QVector<int> numbers(count);
+    std::iota(numbers.begin(), numbers.end(), 0);
+    return numbers;
+}
+
+} // namespace
 
 ScenarioInfo::ScenarioInfo(QWidget *parent, const CmpCampaign &campaign, int campaignMap,
                            int selectedIndex)
@@ -80,8 +94,11 @@ void ScenarioInfo::createPages() {
         setMapDependentPagesEnabled(false);
         checkPagesAgainstMap();
     });
-    connect(general, &ScenarioGeneral::prerequisitesChanged, this,
-            &ScenarioInfo::markScenariosModified);
+    connect(general, &ScenarioGeneral::prerequisitesChanged, this, [this] {
+        markScenariosModified();
+        for (ScenarioPage *page : pages)
+            page->prerequisitesEdited();
+    });
     pages[GeneralTab] = general;
     for (int tab : {PrologueTab, EpilogueTab}) {
         auto *prologue = new ScenarioPrologue(ui->tabWidget, tab == PrologueTab);
@@ -192,24 +209,9 @@ void ScenarioInfo::selectListboxItem(QListWidgetItem *current, QListWidgetItem *
     updateButtonStates();
 }
 
-void ScenarioInfo::swapPrerequisiteBits(int first, int second) {
-    for (CmpScenario &scenario : copy.scenarios) {
-        QBitArray &bits = scenario.prerequisites;
-        const int needed = qMax(first, second) + 1;
-        const bool firstBit = first < bits.size() && bits.testBit(first);
-        const bool secondBit = second < bits.size() && bits.testBit(second);
-        if (firstBit == secondBit)
-            continue;
-        if (bits.size() < needed)
-            bits.resize(needed);
-        bits.setBit(first, secondBit);
-        bits.setBit(second, firstBit);
-    }
-}
-
 // Up and Down: the current scenario changes places with its neighbour and stays current, with
-// the edits its pages show. In a campaign with map it moves to the neighbour's region, and the
-// prerequisite bits move along so that they keep naming the same scenarios.
+// the edits its pages show. In a campaign with map it moves to the neighbour's region; the
+// scenario numbers of prerequisites and crossovers follow both scenarios.
 void ScenarioInfo::moveCurrentScenario(int step) {
     const int row = ui->listWidget->currentRow();
     const int target = row + step;
@@ -219,8 +221,9 @@ void ScenarioInfo::moveCurrentScenario(int step) {
     commitPages(); // the pages' edits stay with their scenario
     modified = true;
     copy.scenarios.swapItemsAt(row, target);
-    if (copy.withMap)
-        swapPrerequisiteBits(row, target);
+    QVector<int> newIndexOf = identityNumbers(copy.scenarios.size());
+    std::swap(newIndexOf[row], newIndexOf[target]);
+    renumberScenarios(copy, newIndexOf);
     ui->listWidget->setCurrentRow(target);
     pointPagesAt(target);
     for (ScenarioPage *page : pages)
@@ -264,11 +267,12 @@ void ScenarioInfo::buttonDelete() {
     modified = true;
     const int removed = ui->listWidget->currentRow();
     delete ui->listWidget->takeItem(removed);
+    QVector<int> newIndexOf = identityNumbers(copy.scenarios.size());
+    newIndexOf[removed] = -1;
+    for (int later = removed + 1; later < newIndexOf.size(); ++later)
+        --newIndexOf[later];
     copy.scenarios.removeAt(removed);
-    for (CmpScenario &scenario : copy.scenarios) {
-        if (removed < scenario.prerequisites.size())
-            scenario.prerequisites.clearBit(removed);
-    }
+    renumberScenarios(copy, newIndexOf);
     copy.scenarioCount = copy.scenarios.size();
     const int current = removed > 0 ? removed - 1 : 0;
     ui->listWidget->setCurrentRow(current);
@@ -292,6 +296,8 @@ void ScenarioInfo::buttonDeleteAll() {
     commitPages(); // the pages' edits stay with their scenario
     modified = true;
     const int kept = ui->listWidget->currentRow();
+    QVector<int> newIndexOf(copy.scenarios.size(), -1);
+    newIndexOf[kept] = 0;
     for (int row = ui->listWidget->count() - 1; row > kept; --row) {
         delete ui->listWidget->takeItem(row);
         copy.scenarios.removeAt(row);
@@ -300,6 +306,7 @@ void ScenarioInfo::buttonDeleteAll() {
         delete ui->listWidget->takeItem(row);
         copy.scenarios.removeAt(row);
     }
+    renumberScenarios(copy, newIndexOf);
     copy.scenarioCount = copy.scenarios.size();
     ui->listWidget->setCurrentRow(0);
     pointPagesAt(0);

@@ -61,7 +61,6 @@ private:
     void refreshItems();
     void updateButtonStates();
     void moveCurrentScenario(int step);
-    void swapPrerequisiteBits(int first, int second);
 
     CmpCampaign copy;
     int campaignMapIndex;

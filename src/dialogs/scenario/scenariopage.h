@@ -29,6 +29,8 @@ public:
     virtual void setMapPresent(bool present) { Q_UNUSED(present) }
     // The scenario's map was imported or removed: pages check their options against it here.
     virtual void revalidate() {}
+    // The General page changed the scenario's prerequisites: options that name them follow.
+    virtual void prerequisitesEdited() {}
     // Another tab is about to be shown: music started by this page stops.
     virtual void stopMusic() {}
     // The prologue and epilogue pages share their page choice; this brings it up to date.

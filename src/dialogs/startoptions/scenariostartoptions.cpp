@@ -4,6 +4,7 @@
 #include "campaign/cmpcampaign.h"
 #include "campaign/startoptionchecks.h"
 #include "dialogs/crossover/herocrossover.h"
+#include "dialogs/scenario/prerequisitegraph.h"
 #include "dialogs/startoptions/startingbonus.h"
 #include "dialogs/startoptions/startingherooptions.h"
 #include "dialogs/startoptions/startoptiontablechecks.h"
@@ -163,7 +164,7 @@ void ScenarioStartOptions::refreshButtonStates() {
     }
     if (isCrossoverKindAllowed(shown)) {
         ui->heroCrosssoverBtn->setEnabled(true);
-        checkCrossovers(crossoverPage->table(), shown);
+        checkCrossoverRows();
     } else {
         if (ui->heroCrosssoverBtn->isChecked())
             showBonusKind();
@@ -193,12 +194,22 @@ void ScenarioStartOptions::revalidate() {
         return;
     refreshButtonStates();
     bonusPage->revalidate();
-    checkCrossovers(crossoverPage->table(), scenario());
+    checkCrossoverRows();
+    checkStartingHeroes(heroPage->table(), scenario());
+    heroPage->updateAddButton();
+}
+
+void ScenarioStartOptions::prerequisitesEdited() {
+    if (hasScenario() && scenario().hasMap())
+        refreshButtonStates();
+}
+
+void ScenarioStartOptions::checkCrossoverRows() {
+    checkCrossovers(crossoverPage->table(), scenario(),
+                    requiredScenarios(campaign(), scenarioIndex()));
     if (auto *add = crossoverPage->findChild<QPushButton *>(QStringLiteral("addButton")))
         add->setEnabled(crossoverPage->table()->rowCount() < maxRows);
     crossoverPage->updateAddButton();
-    checkStartingHeroes(heroPage->table(), scenario());
-    heroPage->updateAddButton();
 }
 
 int ScenarioStartOptions::optionKind() const {

@@ -30,6 +30,8 @@ public:
     // After a map import or removal: the kinds are decided again and every list is checked
     // against the map.
     void revalidate() override;
+    // The crossover kind and list follow the prerequisites now set.
+    void prerequisitesEdited() override;
 
     // 1 bonus, 2 crossover, 3 starting hero, or 0 when no kind is chosen.
     int optionKind() const;
@@ -52,6 +54,9 @@ private:
     // The state of a scenario with a map before its options are shown: the bonus kind chosen.
     void showWithMap();
     void showBonusKind();
+    // Drops the crossover rows whose source the scenario no longer requires or whose player
+    // the map no longer lets a human play, then sets Add for the rows left.
+    void checkCrossoverRows();
 
     std::unique_ptr<Ui::ScenarioStartOptions> ui;
     StartingBonus *bonusPage;

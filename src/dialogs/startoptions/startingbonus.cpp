@@ -54,6 +54,7 @@ void StartingBonus::clear() {
 void StartingBonus::load(const CmpScenario *loadedScenario, int loadedCampaignMap) {
     scenario = loadedScenario;
     campaignMap = loadedCampaignMap;
+    storedPlayer = 0;
     clear();
     if (!scenario || !scenario->mapHeader)
         return;
@@ -61,12 +62,18 @@ void StartingBonus::load(const CmpScenario *loadedScenario, int loadedCampaignMa
 
     if (scenario->startOptions && scenario->startOptions->kind == BonusChoice) {
         const StartingBonusSet set = scenario->startOptions->bonusSet();
-        ui->playerCombobox->setCurrentIndex(ui->playerCombobox->findData(int(set.player)));
+        storedPlayer = set.player;
+        const int shown = ui->playerCombobox->findData(int(set.player));
+        ui->playerCombobox->setCurrentIndex(qMax(shown, 0));
         for (const CmpBonus &bonus : set.bonuses) {
             const int row = OptionTable::appendRow(ui->tableWidget, 1);
             storeBonusInItem(ui->tableWidget->item(row, 0), bonus,
                              bonusText(*scenario, set.player, bonus));
         }
+        // A player the map no longer lets a human play gives way to the first one it does: the
+        // player shown is the player saved, and the bonuses are checked for it.
+        if (shown < 0 && ui->playerCombobox->currentIndex() >= 0)
+            checkBonuses(ui->tableWidget, *scenario, currentPlayer());
     }
     ui->addButton->setEnabled(ui->tableWidget->rowCount() < maxRows);
     ready = true;
@@ -78,7 +85,8 @@ int StartingBonus::currentPlayer() const {
 
 StartingBonusSet StartingBonus::collect() const {
     StartingBonusSet set;
-    set.player = uint8_t(currentPlayer());
+    // Without a human-playable player to show, the stored one stays.
+    set.player = ui->playerCombobox->currentIndex() >= 0 ? uint8_t(currentPlayer()) : storedPlayer;
     for (int row = 0; row < ui->tableWidget->rowCount(); ++row)
         if (const QTableWidgetItem *item = ui->tableWidget->item(row, 0))
             set.bonuses.append(bonusOfItem(item));

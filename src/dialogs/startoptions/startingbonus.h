@@ -57,6 +57,8 @@ private:
     std::unique_ptr<Ui::StartingBonus> ui;
     const CmpScenario *scenario = nullptr;
     int campaignMap = 0;
+    // The receiving player of the bonuses as stored in the scenario.
+    uint8_t storedPlayer = 0;
     // False while the page is filled and while the dialog for a new bonus is open: the player
     // box then changes without the user choosing another player.
     bool ready = false;

@@ -5,6 +5,7 @@
 #include "campaign/optiontexts.h"
 #include "dialogs/startoptions/startingherorow.h"
 #include "ui_startingherodialog.h"
+#include "widgets/chosenentries.h"
 #include "widgets/rightclickfilter.h"
 
 #include <QAbstractItemView>
@@ -30,6 +31,7 @@ StartingHeroDialog::StartingHeroDialog(QWidget *parent, const CmpScenario &scena
         box->installEventFilter(filter);
         box->view()->viewport()->installEventFilter(filter);
     }
+    enableOkWhileChosen(ui->buttonBox, this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -48,8 +48,9 @@ void checkStartingHeroes(QTableWidget *table, const CmpScenario &scenario) {
     removeRows(table, checkStartingHeroes(scenario, columnEntries<StartingHero>(table)).removed);
 }
 
-void checkCrossovers(QTableWidget *table, const CmpScenario &scenario) {
+void checkCrossovers(QTableWidget *table, const CmpScenario &scenario, const QList<int> &sources) {
     for (int row = 0; row < table->rowCount(); ++row)
         table->setRowHeight(row, crossoverRowHeight);
-    removeRows(table, checkCrossovers(scenario, columnEntries<CmpHeroCrossover>(table)).removed);
+    removeRows(table,
+               checkCrossovers(scenario, columnEntries<CmpHeroCrossover>(table), sources).removed);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QTableWidget;
 struct CmpScenario;
 
@@ -14,6 +16,6 @@ void checkBonuses(QTableWidget *table, const CmpScenario &scenario, int player);
 // A starting-hero table: column 0 carries a StartingHero under the first user role.
 void checkStartingHeroes(QTableWidget *table, const CmpScenario &scenario);
 
-// A crossover table: column 0 carries a CmpHeroCrossover under the first user role. Every row
-// is set to 17 pixels on the way.
-void checkCrossovers(QTableWidget *table, const CmpScenario &scenario);
+// A crossover table: column 0 carries a CmpHeroCrossover under the first user role; `sources`
+// are the scenarios the scenario requires. Every row is set to 17 pixels on the way.
+void checkCrossovers(QTableWidget *table, const CmpScenario &scenario, const QList<int> &sources);
