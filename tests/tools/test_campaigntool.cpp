@@ -46,14 +46,6 @@ private slots:
         mapsFolder = sampleCampaignFolder(demo);
     }
 
-    void helpDescribesEveryCommand() {
-        const ProcessResult result = tool({"--help"}, false);
-        QCOMPARE(result.exitCode, 0);
-        for (const char *word : {"info", "map-info", "resave", "export-maps", "export-texts",
-                                 "import-texts", "convert", "--map", "--background", "--game"})
-            QVERIFY2(result.standardOutput.contains(word), word);
-    }
-
     void usageErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("nothing") << QStringList();

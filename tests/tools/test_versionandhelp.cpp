@@ -20,6 +20,7 @@ private slots:
         QTest::newRow("tool --version")
             << tool << "--version" << QByteArray("tarq-campaign " TARQ_VERSION "\n");
         QTest::newRow("editor --help") << editor << "--help" << QByteArray("--game <DIR>");
+        QTest::newRow("tool --help") << tool << "--help" << QByteArray("import-texts");
     }
 
     void answeredWithoutGameOrScreen() {
