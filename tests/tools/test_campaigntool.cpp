@@ -49,7 +49,7 @@ private slots:
     void usageErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("nothing") << QStringList();
-        QTest::newRow("unknown command") << QStringList{"unpack", "a.y6c"};
+        QTest::newRow("unknown command") << QStringList{"unzip", "a.y6c"};
         QTest::newRow("resave with one file") << QStringList{"resave", "a.y6c"};
         QTest::newRow("unknown option") << QStringList{"--verbose", "info", "a.y6c"};
         QTest::newRow("convert with both")
