@@ -140,7 +140,9 @@ bool readsBack(const QByteArray &member, const QByteArray &data, const CmpCampai
     const EditorValues before;
     QByteArray content;
     CmpCampaign read;
-    bool same = inflateGzipMember(member, &content) && content == data;
+    qint64 consumed = 0;
+    bool same = inflateGzipMember(member.constData(), member.size(), &content, &consumed, true) &&
+                consumed == member.size() && content == data;
     if (same) {
         CampaignReader reader(content, catalogue);
         same = reader.read(read) && reader.offset() == content.size();
