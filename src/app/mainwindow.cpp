@@ -133,7 +133,12 @@ MainWindow::MainWindow(QWidget *parent)
     resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
 }
 
-MainWindow::~MainWindow() = default;
+// The undo stack clears itself as it is destroyed and announces that it is clean again; the map
+// scene may report its last selection. By then the window that listened is half gone.
+MainWindow::~MainWindow() {
+    steps->disconnect();
+    mapBrowser->view()->mapScene()->disconnect(this);
+}
 
 QString MainWindow::applicationTitle() {
     return tr("Veldmark: Tarq Campaign Editor");
