@@ -416,18 +416,26 @@ void TestMainWindowFiles::droppedCampaignOpens() {
 }
 
 // The whole program: the campaign named on the command line is opened, and so lands at the top
-// of the recent-file list of the per-user settings store.
+// of the recent-file list of the per-user settings store. Its map is drawn without a word on
+// standard error: traces stay off unless QT_LOGGING_RULES turns them on.
 void TestMainWindowFiles::editorOpensCommandLineCampaign() {
-    const QString chain = sample(QStringLiteral("Chain.y6c"));
+    const QString marches = sample(QStringLiteral("Marches.y6c"));
     const QString config = work->filePath(QStringLiteral("config"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
-    const ProcessResult result = runEditor({QStringLiteral("--game"), demo.path(), chain});
+    const ProcessResult result = runEditor({QStringLiteral("--game"), demo.path(), marches});
     qunsetenv("XDG_CONFIG_HOME");
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 0);
-    QVERIFY2(!result.standardError.contains('|'), result.standardError.constData());
+    // Only the test machine's own complaints remain: the offscreen screen cannot size windows
+    // and a headless session may lack a runtime folder.
+    QStringList errors;
+    for (const QString &line : QString::fromUtf8(result.standardError).split('\n'))
+        if (!line.isEmpty() && line != "This plugin does not support propagateSizeHints()" &&
+            !line.startsWith("QStandardPaths: "))
+            errors << line;
+    QCOMPARE(errors, QStringList());
     const QSettings stored(config + QStringLiteral("/vadoz_info.conf"), QSettings::IniFormat);
-    QCOMPARE(stored.value(QStringLiteral("recentFileList")).toStringList(), QStringList{chain});
+    QCOMPARE(stored.value(QStringLiteral("recentFileList")).toStringList(), QStringList{marches});
 }
 
 void TestMainWindowFiles::exportThenImport() {
