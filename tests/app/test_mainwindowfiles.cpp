@@ -493,7 +493,8 @@ void TestMainWindowFiles::refusedImportChangesNothing() {
     QCOMPARE(files.requests.last().folder, QStringLiteral("/some/folder"));
     QCOMPARE(recorder.lines(),
              QStringList{QStringLiteral("warning|Error|Cannot read file %1 - incorrect "
-                                        "campaign text:\\nUnknown error.")
+                                        "campaign text:\\nUnknown error.\\nline 41: expected "
+                                        "\"Brannock Hills \u2014 Region 2\"")
                              .arg(text)});
     QCOMPARE(exportCampaignTexts(window.campaign()), before);
     QVERIFY(!window.isModified());
