@@ -537,6 +537,7 @@ void TestMainWindowFiles::convertThroughTheDialog() {
     selectedRegion = 3;
     window.shownRegion = 3;
 
+    recorder.queueAnswer(Messages::Yes);
     QStringList offered;
     whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
         QCOMPARE(dialog->findChild<QLabel *>("convertLabel")->text(),
@@ -586,8 +587,7 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     MessageRecorder recorder;
     window.loadFile(sample(QStringLiteral("Chain.y6c")));
 
-    // Answered No: nothing changes.
-    recorder.queueAnswer(Messages::No);
+    // Left at its default, No: nothing changes.
     QStringList offered;
     whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
         QCOMPARE(dialog->findChild<QLabel *>("convertLabel")->text(),
@@ -614,6 +614,7 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     QCOMPARE(recorder.lines(),
              QStringList{"question|Save changes|Do you really want to convert the campaign "
                          "to different type? Some scenarios will be deleted!"});
+    QCOMPARE(recorder.messages[0].defaultButton, Messages::No);
     QVERIFY(!window.campaign().withMap);
     QCOMPARE(window.campaign().scenarios.size(), 4);
     QVERIFY(!window.isModified());
@@ -626,6 +627,7 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     QVERIFY(!window.campaign().withMap);
 
     // Yes: the map of twelve regions gets the chain and nine empty scenarios.
+    recorder.queueAnswer(Messages::Yes);
     whenShown<QDialog>("ConvertCampaign", [](QDialog *dialog) {
         dialog->findChild<QListWidget *>("listWidget")->setCurrentRow(3);
         dialog->accept();
@@ -674,6 +676,7 @@ void TestMainWindowFiles::undoAndRedoEachCommand() {
         });
         action(window, "scenarioProperties")->trigger();
     } else if (command == QLatin1String("Convert Campaign")) {
+        recorder.queueAnswer(Messages::Yes);
         whenShown<QDialog>("ConvertCampaign", [](QDialog *dialog) { dialog->accept(); });
         action(window, "actionConvertCmp")->trigger();
     } else if (command == QLatin1String("Import Texts")) {

@@ -16,6 +16,8 @@
 #include <QStyle>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace {
 
 // The longest campaign description the game shows.
@@ -88,11 +90,15 @@ EditCampaign::~EditCampaign() {
     }
 }
 
+// Alphabetically without regard to case: the game's and the mod's names differ in capitals.
 void EditCampaign::fillMusicList() {
     const QMap<int, QString> &names = gameCatalogue().musicNames;
-    for (auto name = names.cbegin(); name != names.cend(); ++name)
-        ui->musicCombobox->addItem(*name, name.key());
-    ui->musicCombobox->model()->sort(0);
+    QList<int> keys = names.keys();
+    std::stable_sort(keys.begin(), keys.end(), [&names](int a, int b) {
+        return names[a].compare(names[b], Qt::CaseInsensitive) < 0;
+    });
+    for (int key : keys)
+        ui->musicCombobox->addItem(names[key], key);
 }
 
 void EditCampaign::fillBackgrounds() {
