@@ -147,14 +147,17 @@ void EditCampaign::changeMusicSelection(int index) {
     musicPlaying = false;
 }
 
-// A paused stream is never resumed: play starts the music again from its beginning.
+// A paused stream is never resumed: play starts the music again from its beginning. The
+// button offers "pause" only while something plays (not for a missing file or without sound).
 void EditCampaign::playPauseMusic() {
-    if (!musicPlaying)
+    if (!musicPlaying) {
         musicPlayer().playMusic(
             gamePath(QStringLiteral("MP3/%1.mp3").arg(ui->musicCombobox->currentText())), 0);
-    else
+        musicPlaying = musicPlayer().isStreamOpen();
+    } else {
         musicPlayer().pauseMusic();
-    musicPlaying = !musicPlaying;
+        musicPlaying = false;
+    }
     showPlayIcon(musicPlaying);
 }
 
