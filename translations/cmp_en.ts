@@ -626,6 +626,18 @@ Current subversion = %2</translation>
         <source>Failed to open the sound driver.</source>
         <translation>Failed to open the sound driver.</translation>
     </message>
+    <message>
+        <source>The digital audio driver of Tarq_Data\mss32.dll failed. Choose another output device in the sound settings of Windows.</source>
+        <translation>The digital audio driver of Tarq_Data\mss32.dll failed. Choose another output device in the sound settings of Windows.</translation>
+    </message>
+    <message>
+        <source>No audio driver could be opened (%1). Choose one with the environment variable SDL_AUDIODRIVER: %2.</source>
+        <translation>No audio driver could be opened (%1). Choose one with the environment variable SDL_AUDIODRIVER: %2.</translation>
+    </message>
+    <message>
+        <source>The audio driver &quot;%1&quot; failed (%2). Choose another one with the environment variable SDL_AUDIODRIVER: %3.</source>
+        <translation>The audio driver &quot;%1&quot; failed (%2). Choose another one with the environment variable SDL_AUDIODRIVER: %3.</translation>
+    </message>
 </context>
 <context>
     <name>MyQGraphicsView</name>

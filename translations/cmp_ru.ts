@@ -626,6 +626,18 @@ Current subversion = %2</source>
         <source>Failed to open the sound driver.</source>
         <translation>Не удалось открыть звуковой драйвер.</translation>
     </message>
+    <message>
+        <source>The digital audio driver of Tarq_Data\mss32.dll failed. Choose another output device in the sound settings of Windows.</source>
+        <translation>Цифровой звуковой драйвер Tarq_Data\mss32.dll не работает. Выберите другое устройство вывода в настройках звука Windows.</translation>
+    </message>
+    <message>
+        <source>No audio driver could be opened (%1). Choose one with the environment variable SDL_AUDIODRIVER: %2.</source>
+        <translation>Не удалось открыть ни один звуковой драйвер (%1). Выберите драйвер переменной окружения SDL_AUDIODRIVER: %2.</translation>
+    </message>
+    <message>
+        <source>The audio driver &quot;%1&quot; failed (%2). Choose another one with the environment variable SDL_AUDIODRIVER: %3.</source>
+        <translation>Звуковой драйвер «%1» не работает (%2). Выберите другой переменной окружения SDL_AUDIODRIVER: %3.</translation>
+    </message>
 </context>
 <context>
     <name>MyQGraphicsView</name>

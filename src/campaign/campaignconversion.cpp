@@ -92,6 +92,13 @@ void convertToCampaignWithMap(CmpCampaign &campaign, int campaignMap,
     campaign.scenarioCount = regionCount;
 }
 
+void convertToOtherType(CmpCampaign &campaign, int choice, const GameCatalogue &catalogue) {
+    if (campaign.withMap)
+        convertToCampaignWithoutMap(campaign, choice, catalogue);
+    else
+        convertToCampaignWithMap(campaign, choice, catalogue);
+}
+
 bool convertCampaign(CmpCampaign &campaign, int choice, const GameCatalogue &catalogue) {
     const bool toWithMap = !campaign.withMap;
     const char *question =
@@ -103,11 +110,8 @@ bool convertCampaign(CmpCampaign &campaign, int choice, const GameCatalogue &cat
                                 "Do you really want to convert the campaign to different type?");
     if (Messages::question(QCoreApplication::translate("ConvertCampaign", "Save changes"),
                            QCoreApplication::translate("ConvertCampaign", question),
-                           Messages::Yes | Messages::No, Messages::Yes) != Messages::Yes)
+                           Messages::Yes | Messages::No, Messages::No) != Messages::Yes)
         return false;
-    if (toWithMap)
-        convertToCampaignWithMap(campaign, choice, catalogue);
-    else
-        convertToCampaignWithoutMap(campaign, choice, catalogue);
+    convertToOtherType(campaign, choice, catalogue);
     return true;
 }

@@ -26,9 +26,13 @@ void convertToCampaignWithoutMap(CmpCampaign &campaign, int background,
 void convertToCampaignWithMap(CmpCampaign &campaign, int campaignMap,
                               const GameCatalogue &catalogue = gameCatalogue());
 
+// Converts to the other type: to the campaign map `choice` for a campaign without map, to the
+// background `choice` for a campaign with map.
+void convertToOtherType(CmpCampaign &campaign, int choice,
+                        const GameCatalogue &catalogue = gameCatalogue());
+
 // The conversion with the user's consent: asks (through Messages) whether to convert, warning
-// when scenarios with maps will be dropped, and converts on Yes: to the campaign map `choice`
-// for a campaign without map, to the background `choice` for a campaign with map. Returns
-// whether the campaign was converted.
+// when scenarios with maps will be dropped, and converts only on Yes (No is the default answer:
+// the conversion cannot be undone). Returns whether the campaign was converted.
 bool convertCampaign(CmpCampaign &campaign, int choice,
                      const GameCatalogue &catalogue = gameCatalogue());

@@ -6,13 +6,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLoggingCategory>
 
 namespace {
-
-// Where a refused file stopped fitting; off unless QT_LOGGING_RULES turns it on, so that the
-// command-line tool's standard error keeps only its messages.
-Q_LOGGING_CATEGORY(textImportTrace, "tarq.textimport", QtInfoMsg)
 
 // The texts are the main window's: the editor shows them for its text commands.
 struct Texts {
@@ -31,7 +26,14 @@ bool writeCampaignTextFile(const CmpCampaign &campaign, const QString &fileName,
             Texts::tr("Cannot write file %1:\n%2.").arg(fileName, file.errorString()));
         return false;
     }
-    file.write(exportCampaignTexts(campaign, catalogue));
+    // A full disk shows only when the bytes do not all reach it.
+    const QByteArray bytes = exportCampaignTexts(campaign, catalogue);
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        Messages::warning(
+            Texts::tr("Error"),
+            Texts::tr("Cannot write file %1:\n%2.").arg(fileName, file.errorString()));
+        return false;
+    }
     return true;
 }
 
@@ -46,15 +48,17 @@ bool readCampaignTextFile(CmpCampaign &campaign, const QString &fileName,
     }
     const QByteArray bytes = file.readAll();
     if (!importCampaignTexts(campaign, bytes, &reason, catalogue)) {
-        qCDebug(textImportTrace) << "incorrect campaign text" << fileName << reason;
-        reportIncorrectCampaignText(fileName, file);
+        reportIncorrectCampaignText(fileName, file, reason);
         return false;
     }
     return true;
 }
 
-void reportIncorrectCampaignText(const QString &fileName, const QFileDevice &file) {
-    Messages::warning(Texts::tr("Error"),
-                      Texts::tr("Cannot read file %1 - incorrect campaign text:\n%2.")
-                          .arg(fileName, file.errorString()));
+void reportIncorrectCampaignText(const QString &fileName, const QFileDevice &file,
+                                 const QString &reason) {
+    QString text = Texts::tr("Cannot read file %1 - incorrect campaign text:\n%2.")
+                       .arg(fileName, file.errorString());
+    if (!reason.isEmpty())
+        text += QLatin1Char('\n') + reason;
+    Messages::warning(Texts::tr("Error"), text);
 }

@@ -11,7 +11,7 @@ struct CmpCampaign;
 // the main window's Export Texts and Import Texts and the command-line tool share these.
 
 // Creates or truncates the file and writes the campaign's texts into it. A file that cannot be
-// created is reported; a write error after that is not detected.
+// created or filled (a full disk) is reported.
 bool writeCampaignTextFile(const CmpCampaign &campaign, const QString &fileName,
                            const GameCatalogue &catalogue = gameCatalogue());
 
@@ -21,5 +21,6 @@ bool readCampaignTextFile(CmpCampaign &campaign, const QString &fileName,
                           const GameCatalogue &catalogue = gameCatalogue());
 
 // The warning for a text file that does not fit the open campaign; `file` gives its error
-// description.
-void reportIncorrectCampaignText(const QString &fileName, const QFileDevice &file);
+// description, and `reason` (from importCampaignTexts) the line where it stopped fitting.
+void reportIncorrectCampaignText(const QString &fileName, const QFileDevice &file,
+                                 const QString &reason = QString());

@@ -8,9 +8,12 @@
 #include <QList>
 #include <QTextCodec>
 
+#include <algorithm>
 #include <array>
 
 namespace {
+
+constexpr int utf8Mib = 106;
 
 // Label lines are part of the file format: exact, case-sensitive and never translated.
 const QString nameLabel = QStringLiteral("Name:");
@@ -29,11 +32,31 @@ public:
     QByteArray bytes;
 };
 
+const QByteArray utf8ByteOrderMark("\xef\xbb\xbf");
+
+// A file without a byte-order mark is taken as UTF-8 only when it has bytes beyond ASCII and
+// all of them form UTF-8 sequences, which text in an 8-bit code page practically never does.
+bool isUtf8WithoutMark(const QByteArray &file) {
+    if (std::all_of(file.cbegin(), file.cend(), [](char c) { return uchar(c) < 0x80; }))
+        return false;
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForMib(utf8Mib)->toUnicode(file.constData(), file.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
 // The file's lines, read as a text-mode stream reads them: a line ends at a line feed and one
-// carriage return directly before it is dropped. A line past the end reads as empty.
+// carriage return directly before it is dropped. A line past the end reads as empty. The export
+// writes the campaign file codec; a translator's editor may have saved the file as UTF-8.
 class TextFileReader {
 public:
-    explicit TextFileReader(const QByteArray &file) : file(file) {}
+    explicit TextFileReader(const QByteArray &file) : file(file), codec(fileTextCodec()) {
+        if (file.startsWith(utf8ByteOrderMark)) {
+            position = utf8ByteOrderMark.size();
+            codec = QTextCodec::codecForMib(utf8Mib);
+        } else if (isUtf8WithoutMark(file)) {
+            codec = QTextCodec::codecForMib(utf8Mib);
+        }
+    }
 
     QString next() {
         ++lineNumber;
@@ -45,8 +68,7 @@ public:
             end = file.size();
         else if (end > position && file.at(end - 1) == '\r')
             --end;
-        const QString text =
-            fileTextCodec()->toUnicode(file.constData() + position, end - position);
+        const QString text = codec->toUnicode(file.constData() + position, end - position);
         position = next;
         return text;
     }
@@ -55,6 +77,7 @@ public:
 
 private:
     const QByteArray &file;
+    QTextCodec *codec;
     int position = 0;
 };
 

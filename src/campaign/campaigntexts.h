@@ -21,7 +21,8 @@ QByteArray exportCampaignTexts(const CmpCampaign &campaign,
 
 // Reads a text file made for this campaign into it. The file must fit the campaign line for
 // line: the same scenarios with maps in the same order, labelled the same, with the same pages.
-// On a refusal the campaign is left as it was and `reason` (when given) says where the file
-// stopped fitting; it is a diagnostic, the user is told only that the text is incorrect.
+// It is read with the campaign file codec, or as UTF-8 when a translator's editor saved it so
+// (with or without a byte-order mark). On a refusal the campaign is left as it was and `reason`
+// (when given) names the line where the file stopped fitting and what was expected there.
 bool importCampaignTexts(CmpCampaign &campaign, const QByteArray &file, QString *reason = nullptr,
                          const GameCatalogue &catalogue = gameCatalogue());

@@ -3,8 +3,7 @@
 #include "campaign/cmpscenario.h"
 #include "campaign/heroids.h"
 #include "campaign/startoptionrules.h"
-
-#include <QDebug>
+#include "gamedata/logging.h"
 
 namespace {
 
@@ -35,10 +34,10 @@ CheckedList<Entry> checkList(const char *what, const QList<Entry> &entries, Rule
     CheckedList<Entry> result;
     for (int row = 0; row < entries.size(); ++row) {
         if (isValid(entries[row])) {
-            qDebug().nospace() << what << " " << row << ": Good";
+            qCDebug(logStartOptions).nospace() << what << " " << row << ": Good";
             result.kept.append(entries[row]);
         } else {
-            qDebug().nospace() << what << " " << row << ": " << fault(entries[row]);
+            qCDebug(logStartOptions).nospace() << what << " " << row << ": " << fault(entries[row]);
             result.removed.append(row);
         }
     }

@@ -7,9 +7,9 @@
 #include "campaignmap/regionstate.h"
 #include "gamedata/gamepictures.h"
 #include "gamedata/imagecache.h"
+#include "gamedata/logging.h"
 #include "gamedata/missingpicture.h"
 
-#include <QDebug>
 #include <QLabel>
 #include <QPainter>
 
@@ -24,7 +24,7 @@ QImage previewRegionPicture(const CampaignMapDef &map, int campaignMap, int regi
     ImageCache &cache = imageCache();
     if (const auto cached = cache.findComposed2(quint32(campaignMap), quint32(region)))
         return *cached;
-    qDebug() << "GENERATE REGION";
+    qCDebug(logRegions) << "GENERATE REGION" << campaignMap << region;
     const QImage composed =
         composeRegionImage(defaultRegionColor, campaignMap, region, RegionSelected,
                            definition.picture3, definition.picture1, definition.picture2);

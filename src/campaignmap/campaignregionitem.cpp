@@ -5,8 +5,8 @@
 #include "campaignmap/mygraphicsscene.h"
 #include "campaignmap/regionpicture.h"
 #include "campaignmap/regionstate.h"
+#include "gamedata/logging.h"
 
-#include <QDebug>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPixmap>
@@ -72,7 +72,7 @@ void updateRegionItem(CampaignRegionItem *item, const CmpScenario &scenario) {
     bool changed = false;
     if (item->colour != scenario.regionColor) {
         item->colour = scenario.regionColor;
-        qDebug() << "Set current color to " << item->colour;
+        qCDebug(logRegions) << "Set current color to" << item->colour;
         changed = true;
     }
     if (item->hasMap != scenario.hasMap()) {

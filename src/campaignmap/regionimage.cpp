@@ -4,9 +4,8 @@
 #include "campaignmap/regioncolors.h"
 #include "campaignmap/regionstate.h"
 #include "gamedata/imagecache.h"
+#include "gamedata/logging.h"
 #include "gamedata/missingpicture.h"
-
-#include <QDebug>
 
 #include <array>
 
@@ -121,7 +120,7 @@ QImage composeRegionImage(int colour, int campaignMap, int region, int state, co
     for (size_t i = 0; i < masks.size(); ++i) {
         pictures[i] = cache.transparentPicture(masks[i].first);
         if (pictures[i].isNull()) {
-            qDebug() << masks[i].second;
+            qCDebug(logRegions) << masks[i].second << masks[i].first;
             reportMissingPicture(masks[i].first);
             return QImage();
         }

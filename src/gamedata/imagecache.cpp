@@ -1,13 +1,12 @@
 #include "gamedata/imagecache.h"
 
 #include "gamedata/gamepictures.h"
-
-#include <QDebug>
+#include "gamedata/logging.h"
 
 QImage ImageCache::transparentPicture(const QString &name) {
     const auto found = transparentPictures.constFind(name);
     if (found != transparentPictures.constEnd()) {
-        qDebug() << "result found " << found->size();
+        qCDebug(logImages) << "result found" << found->size();
         return *found;
     }
     const QImage image = decodeTransparentPicture(name);

@@ -3,9 +3,10 @@
 #ifdef Q_OS_WIN
 
 #include "gamedata/gamefolder.h"
+#include "gamedata/logging.h"
 #include "gamedata/messages.h"
 
-#include <QDebug>
+#include <QCoreApplication>
 #include <QDir>
 
 #include <windows.h>
@@ -123,7 +124,7 @@ bool MilesMusicBackend::openDevice() {
     // Relative to the working directory, which start-up has fixed to the program's folder.
     HMODULE module = LoadLibraryA("Tarq_Data\\mss32.dll");
     if (!module) {
-        qDebug("No mss32.dll");
+        qCWarning(logSound, "No mss32.dll");
         Messages::installed()->exitProgram(0);
     }
     library = module;
@@ -155,6 +156,13 @@ bool MilesMusicBackend::openDevice() {
     return true;
 }
 
+QString MilesMusicBackend::deviceFailure() const {
+    return QCoreApplication::translate("MusicPlayer",
+                                       "The digital audio driver of Tarq_Data\\mss32.dll failed. "
+                                       "Choose another output device in the sound settings of "
+                                       "Windows.");
+}
+
 bool MilesMusicBackend::startStream(const QString &path, int loopCount) {
     closeStream();
     auto openStream = entryPoint<OpenStreamFunction>(OpenStream);
@@ -162,7 +170,7 @@ bool MilesMusicBackend::startStream(const QString &path, int loopCount) {
         return false;
     const QByteArray fileName = path.toUtf8();
     stream = openStream(driver, fileName.constData(), 0);
-    qDebug() << "FUNC: " << reinterpret_cast<const void *>(openStream);
+    qCDebug(logSound) << "FUNC: " << reinterpret_cast<const void *>(openStream);
     if (!stream)
         return false;
     if (auto setLoopCount = entryPoint<SetStreamLoopCountFunction>(SetStreamLoopCount))

@@ -22,6 +22,7 @@ public:
     // Loads the library (a missing library ends the program with exit code 0, without a
     // message), binds its entry points, starts it and opens its digital driver.
     bool openDevice() override;
+    QString deviceFailure() const override;
     bool startStream(const QString &path, int loopCount) override;
     void pauseStream() override;
     void closeStream() override;

@@ -14,6 +14,9 @@ public:
     // Binds and starts the library and opens the output device at 44100 Hz, 16 bit, stereo.
     // Returns false when no device can be opened; the editor then runs without sound.
     virtual bool openDevice() = 0;
+    // After openDevice failed: a line for the user that names the driver that failed and says
+    // how to choose another one.
+    virtual QString deviceFailure() const = 0;
     // Opens a stream on the file at path, sets its loop count (0 repeats without end, n plays
     // the file n times) and starts it. Returns false when no stream could be opened.
     virtual bool startStream(const QString &path, int loopCount) = 0;

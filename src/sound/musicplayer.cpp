@@ -38,7 +38,8 @@ void MusicPlayer::initMusicPlayer() {
     if (!initialised) {
         Messages::critical(
             QCoreApplication::translate("MusicPlayer", "Error"),
-            QCoreApplication::translate("MusicPlayer", "Failed to open the sound driver."));
+            QCoreApplication::translate("MusicPlayer", "Failed to open the sound driver.") +
+                QLatin1Char('\n') + backend->deviceFailure());
     }
 }
 

@@ -15,6 +15,7 @@ public:
     SdlMusicBackend &operator=(const SdlMusicBackend &) = delete;
 
     bool openDevice() override;
+    QString deviceFailure() const override;
     bool startStream(const QString &path, int loopCount) override;
     void pauseStream() override;
     void closeStream() override;
@@ -22,5 +23,8 @@ public:
 private:
     bool audioStarted = false;
     bool deviceOpen = false;
+    // What the last failed openDevice tried, and SDL's reason.
+    QString failedDriver;
+    QString failureReason;
     _Mix_Music *music = nullptr;
 };

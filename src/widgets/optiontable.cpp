@@ -1,5 +1,7 @@
 #include "widgets/optiontable.h"
 
+#include "widgets/cuttexttooltipdelegate.h"
+
 #include <QAbstractButton>
 #include <QFont>
 #include <QHeaderView>
@@ -8,6 +10,7 @@
 void OptionTable::setUp(QTableWidget *table) {
     table->horizontalHeader()->setFont(QFont(QStringLiteral("MS Shell Dlg"), 8));
     table->verticalHeader()->setMinimumSectionSize(rowHeight);
+    table->setItemDelegate(new CutTextToolTipDelegate(table));
 }
 
 void OptionTable::reset(QTableWidget *table, int columns, const Buttons &buttons) {

@@ -10,7 +10,8 @@ namespace OptionTable {
 constexpr int maxRows = 3;
 constexpr int rowHeight = 17;
 
-// The header font and a row height below the style's smallest section.
+// The header font, a row height below the style's smallest section, and tool tips that show
+// the whole text of a cell too narrow for it.
 void setUp(QTableWidget *table);
 
 // The Add, Edit and Remove buttons under an option table.

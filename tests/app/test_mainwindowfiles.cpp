@@ -416,18 +416,26 @@ void TestMainWindowFiles::droppedCampaignOpens() {
 }
 
 // The whole program: the campaign named on the command line is opened, and so lands at the top
-// of the recent-file list of the per-user settings store.
+// of the recent-file list of the per-user settings store. Its map is drawn without a word on
+// standard error: traces stay off unless QT_LOGGING_RULES turns them on.
 void TestMainWindowFiles::editorOpensCommandLineCampaign() {
-    const QString chain = sample(QStringLiteral("Chain.y6c"));
+    const QString marches = sample(QStringLiteral("Marches.y6c"));
     const QString config = work->filePath(QStringLiteral("config"));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
-    const ProcessResult result = runEditor({QStringLiteral("--game"), demo.path(), chain});
+    const ProcessResult result = runEditor({QStringLiteral("--game"), demo.path(), marches});
     qunsetenv("XDG_CONFIG_HOME");
     QVERIFY(!result.crashed);
     QCOMPARE(result.exitCode, 0);
-    QVERIFY2(!result.standardError.contains('|'), result.standardError.constData());
+    // Only the test machine's own complaints remain: the offscreen screen cannot size windows
+    // and a headless session may lack a runtime folder.
+    QStringList errors;
+    for (const QString &line : QString::fromUtf8(result.standardError).split('\n'))
+        if (!line.isEmpty() && line != "This plugin does not support propagateSizeHints()" &&
+            !line.startsWith("QStandardPaths: "))
+            errors << line;
+    QCOMPARE(errors, QStringList());
     const QSettings stored(config + QStringLiteral("/vadoz_info.conf"), QSettings::IniFormat);
-    QCOMPARE(stored.value(QStringLiteral("recentFileList")).toStringList(), QStringList{chain});
+    QCOMPARE(stored.value(QStringLiteral("recentFileList")).toStringList(), QStringList{marches});
 }
 
 void TestMainWindowFiles::exportThenImport() {
@@ -485,7 +493,8 @@ void TestMainWindowFiles::refusedImportChangesNothing() {
     QCOMPARE(files.requests.last().folder, QStringLiteral("/some/folder"));
     QCOMPARE(recorder.lines(),
              QStringList{QStringLiteral("warning|Error|Cannot read file %1 - incorrect "
-                                        "campaign text:\\nUnknown error.")
+                                        "campaign text:\\nUnknown error.\\nline 41: expected "
+                                        "\"Brannock Hills \u2014 Region 2\"")
                              .arg(text)});
     QCOMPARE(exportCampaignTexts(window.campaign()), before);
     QVERIFY(!window.isModified());
@@ -528,6 +537,7 @@ void TestMainWindowFiles::convertThroughTheDialog() {
     selectedRegion = 3;
     window.shownRegion = 3;
 
+    recorder.queueAnswer(Messages::Yes);
     QStringList offered;
     whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
         QCOMPARE(dialog->findChild<QLabel *>("convertLabel")->text(),
@@ -577,8 +587,7 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     MessageRecorder recorder;
     window.loadFile(sample(QStringLiteral("Chain.y6c")));
 
-    // Answered No: nothing changes.
-    recorder.queueAnswer(Messages::No);
+    // Left at its default, No: nothing changes.
     QStringList offered;
     whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
         QCOMPARE(dialog->findChild<QLabel *>("convertLabel")->text(),
@@ -605,6 +614,7 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     QCOMPARE(recorder.lines(),
              QStringList{"question|Save changes|Do you really want to convert the campaign "
                          "to different type? Some scenarios will be deleted!"});
+    QCOMPARE(recorder.messages[0].defaultButton, Messages::No);
     QVERIFY(!window.campaign().withMap);
     QCOMPARE(window.campaign().scenarios.size(), 4);
     QVERIFY(!window.isModified());
@@ -617,6 +627,7 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     QVERIFY(!window.campaign().withMap);
 
     // Yes: the map of twelve regions gets the chain and nine empty scenarios.
+    recorder.queueAnswer(Messages::Yes);
     whenShown<QDialog>("ConvertCampaign", [](QDialog *dialog) {
         dialog->findChild<QListWidget *>("listWidget")->setCurrentRow(3);
         dialog->accept();
@@ -665,6 +676,7 @@ void TestMainWindowFiles::undoAndRedoEachCommand() {
         });
         action(window, "scenarioProperties")->trigger();
     } else if (command == QLatin1String("Convert Campaign")) {
+        recorder.queueAnswer(Messages::Yes);
         whenShown<QDialog>("ConvertCampaign", [](QDialog *dialog) { dialog->accept(); });
         action(window, "actionConvertCmp")->trigger();
     } else if (command == QLatin1String("Import Texts")) {

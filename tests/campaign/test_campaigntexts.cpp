@@ -88,55 +88,93 @@ private slots:
                 QCOMPARE(after[i], before[i]);
     }
 
+    // The refusal names the line where the file stopped fitting and what was expected there.
     void refusedFiles_data() {
         QTest::addColumn<QString>("campaignFile");
         QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("where");
         const CmpCampaign marches = loaded(QStringLiteral("Marches.y6c"));
         const QByteArray good = exported(marches);
         const QList<QByteArray> lines = good.split('\n');
-        // Ends just before each label line (the file then holds every line before it).
+        const auto expected = [](int line, const QString &text) {
+            return QStringLiteral("line %1: expected \"%2\"").arg(line).arg(text);
+        };
+        const auto ref = [&](int scenario) {
+            return scenarioRefText(marches, marches.campaignMap, scenario, catalogue);
+        };
+        // Ends just before each label line (the file then holds every line before it); a
+        // scenario's label follows an empty line.
         const QSet<QByteArray> labels{
             "Name:", "Description:", "Right-click text:", "Prologue:", "Epilogue:"};
         for (int i = 0; i < lines.size(); ++i) {
             const QByteArray line = lines[i].trimmed();
-            if (labels.contains(line) || line.contains(" \x97 "))
+            if (labels.contains(line) ||
+                (line.contains(" \x97 ") && i > 0 && lines[i - 1].trimmed().isEmpty()))
                 QTest::addRow("ends before line %d %s", i + 1, line.constData())
-                    << "Marches.y6c" << lines.mid(0, i).join('\n') + (i ? "\n" : "");
+                    << "Marches.y6c" << lines.mid(0, i).join('\n') + (i ? "\n" : "")
+                    << expected(i + 1, fileTextCodec()->toUnicode(line));
         }
-        QTest::newRow("another campaign") << "Marches.y6c" << exported(loaded("Baronies.y6c"));
-        QTest::newRow("the other type's file") << "Chain.y6c" << exported(loaded("Format5.y6c"));
-        const auto changed = [&](const char *name, const std::function<void(CmpCampaign &)> &edit) {
+        QTest::newRow("another campaign")
+            << "Marches.y6c" << exported(loaded("Baronies.y6c")) << expected(8, ref(0));
+        QTest::newRow("the other type's file")
+            << "Chain.y6c" << exported(loaded("Format5.y6c")) << expected(8, "0. The Old Border");
+        const auto changed = [&](const char *name, const QString &where,
+                                 const std::function<void(CmpCampaign &)> &edit) {
             CmpCampaign campaign = marches;
             edit(campaign);
-            QTest::newRow(name) << "Marches.y6c" << exported(campaign);
+            QTest::newRow(name) << "Marches.y6c" << exported(campaign) << where;
         };
-        changed("a map replaced", [](CmpCampaign &c) {
+        changed("a map replaced", expected(41, ref(2)), [](CmpCampaign &c) {
             MapHeader header = *c.scenarios[2].mapHeader;
             header.name = QStringLiteral("Another map");
             c.scenarios[2].mapHeader = MapHeaderRef(new MapHeader(header));
         });
-        changed("a map removed", [](CmpCampaign &c) { c.scenarios[3].mapHeader.reset(); });
-        changed("a page added", [](CmpCampaign &c) {
+        changed("a map removed", expected(50, ref(3)),
+                [](CmpCampaign &c) { c.scenarios[3].mapHeader.reset(); });
+        changed("a page added", expected(55, "Epilogue:"), [](CmpCampaign &c) {
             c.scenarios[3].prologues[1] = makePrologue(0, 0, QStringLiteral("new"));
         });
-        changed("a page deleted", [](CmpCampaign &c) { c.scenarios[1].epilogues[1].reset(); });
-        QTest::newRow("empty file") << "Marches.y6c" << QByteArray();
+        changed("a page deleted", expected(37, "Epilogue:"),
+                [](CmpCampaign &c) { c.scenarios[1].epilogues[1].reset(); });
+        QTest::newRow("empty file") << "Marches.y6c" << QByteArray() << expected(1, "Name:");
         QTest::newRow("Name: with a trailing blank")
-            << "Marches.y6c" << QByteArray(good).replace(0, 5, "Name: ");
+            << "Marches.y6c" << QByteArray(good).replace(0, 5, "Name: ") << expected(1, "Name:");
         QTest::newRow("a label in another case")
-            << "Marches.y6c" << QByteArray(good).replace("Right-click text:", "Right-click Text:");
+            << "Marches.y6c" << QByteArray(good).replace("Right-click text:", "Right-click Text:")
+            << expected(10, "Right-click text:");
     }
     void refusedFiles() {
         QFETCH(QString, campaignFile);
         QFETCH(QByteArray, file);
+        QFETCH(QString, where);
         CmpCampaign campaign = loaded(campaignFile);
         const QList<QVariant> before = textsOf(campaign);
         QString reason;
         MessageRecorder messages;
         QVERIFY(!importCampaignTexts(campaign, file, &reason, catalogue));
-        QVERIFY(!reason.isEmpty());
+        QCOMPARE(reason, where);
         QCOMPARE(textsOf(campaign), before);
         QVERIFY(messages.lines().isEmpty()); // the caller tells the user
+    }
+
+    // A translator's editor may save the file as UTF-8; the labels (with their dashes) and
+    // the texts read the same.
+    void utf8Files_data() {
+        QTest::addColumn<QByteArray>("mark");
+        QTest::newRow("UTF-8") << QByteArray();
+        QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xef\xbb\xbf");
+    }
+    void utf8Files() {
+        QFETCH(QByteArray, mark);
+        CmpCampaign campaign = loaded(QStringLiteral("Marches.y6c"));
+        QString text = fileTextCodec()->toUnicode(exported(campaign));
+        text.replace(QStringLiteral("The Marches"), QStringLiteral("Marken \u2014 neu"));
+        QString reason;
+        QVERIFY2(importCampaignTexts(campaign, mark + text.toUtf8(), &reason, catalogue),
+                 qPrintable(reason));
+        QCOMPARE(campaign.name, QStringLiteral("Marken \u2014 neu"));
+        // Exported again, in the campaign's codec, the file is the translator's text.
+        QCOMPARE(exported(campaign), fileTextCodec()->fromUnicode(text));
     }
 
     void pageSlotsAreFilledInOrder() {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include <functional>
@@ -245,6 +246,39 @@ private slots:
         QVERIFY(!page.findChild<QPushButton *>("editButton")->isEnabled());
         clickCell(table, 1);
         QCOMPARE(table->currentRow(), 1);
+    }
+
+    // A source scenario's text that its column cuts shows whole in the cell's tool tip.
+    void cutTextInToolTip_data() {
+        QTest::addColumn<QString>("mapName");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("fits") << "Map" << false;
+        QTest::newRow("cut") << "The Long and Winding Road to the Greywater Fens" << true;
+    }
+
+    void cutTextInToolTip() {
+        QFETCH(QString, mapName);
+        QFETCH(bool, cut);
+        CmpCampaign campaign = crossoverCampaign();
+        QSharedPointer<MapHeader> header(new MapHeader(*campaign.scenarios[0].mapHeader));
+        header->name = mapName;
+        campaign.scenarios[0].mapHeader = header;
+        campaign.scenarios[3].startOptions = makeStartOptions(HeroCrossoverSet{{{0, 0}}});
+        HeroCrossover page;
+        page.load(&campaign, &campaign.scenarios[3], 24);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QApplication::setEffectEnabled(Qt::UI_AnimateTooltip, false); // shown at once
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+
+        QTableWidget *table = page.table();
+        const QPoint cell = table->visualRect(table->model()->index(0, 0)).center();
+        QHelpEvent hover(QEvent::ToolTip, cell, table->viewport()->mapToGlobal(cell));
+        QApplication::sendEvent(table->viewport(), &hover);
+        QCOMPARE(QToolTip::isVisible(), cut);
+        if (cut)
+            QCOMPARE(QToolTip::text(), QStringLiteral("0. ") + mapName);
     }
 };
 

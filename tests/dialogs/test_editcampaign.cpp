@@ -71,9 +71,10 @@ private slots:
         QCOMPARE(comboData(maps), QList<int>({24, 3, 10, 17, 30}));
         QCOMPARE(maps->currentText(), QStringLiteral("Tarq Lands"));
         auto *music = widget<QComboBox>(dialog, "musicCombobox");
-        QCOMPARE(comboTexts(music), QStringList({"Tarq \"Night\" Watch", "cmp_dawn", "cmp_march",
-                                                 "cmp_sea", "cmp_tower"}));
-        QCOMPARE(comboData(music), QList<int>({49, 1, 34, 2, 0}));
+        // Sorted without regard to case.
+        QCOMPARE(comboTexts(music), QStringList({"cmp_dawn", "cmp_march", "cmp_sea", "cmp_tower",
+                                                 "Tarq \"Night\" Watch"}));
+        QCOMPARE(comboData(music), QList<int>({1, 34, 2, 0, 49}));
         QCOMPARE(music->currentText(), QStringLiteral("cmp_march"));
         QVERIFY(!widget<QCheckBox>(dialog, "diffCheckbox")->isChecked());
         QVERIFY(widget<QCheckBox>(dialog, "forbidCheckbox")->isChecked());

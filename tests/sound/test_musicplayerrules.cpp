@@ -25,6 +25,7 @@ public:
         log.calls.append(QStringLiteral("open device"));
         return log.deviceOpens;
     }
+    QString deviceFailure() const override { return QStringLiteral("Driver x failed."); }
     bool startStream(const QString &path, int loopCount) override {
         log.calls.append(QStringLiteral("start %1 %2").arg(path).arg(loopCount));
         return log.streamsOpen;
@@ -136,9 +137,10 @@ private slots:
             if (deviceOpens)
                 calls << "start " + mp3Folder + "theme.mp3 0";
             QCOMPARE(log.calls, calls);
-            QCOMPARE(recorder.lines(),
-                     deviceOpens ? QStringList()
-                                 : QStringList{"critical|Error|Failed to open the sound driver."});
+            QCOMPARE(recorder.lines(), deviceOpens
+                                           ? QStringList()
+                                           : QStringList{"critical|Error|Failed to open the sound "
+                                                         "driver.\\nDriver x failed."});
         }
     }
 

@@ -99,6 +99,7 @@ static QProcessEnvironment editorEnvironment() {
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     environment.remove(QStringLiteral("TARQ_GAME_DIR"));
+    environment.remove(QStringLiteral("QT_LOGGING_RULES")); // traces off, as for a user
     return environment;
 }
 

@@ -155,9 +155,8 @@ int convert(const QString &campaignPath, const QString &targetPath, int campaign
                              : QStringLiteral("no background %1 in the game").arg(background));
         return Refused;
     }
-    // The question is answered with its default, Yes, as the editor's script mode does.
-    if (!convertCampaign(campaign, toWithMap ? campaignMap : background))
-        return Refused;
+    // The command line is the user's consent: no question is asked.
+    convertToOtherType(campaign, toWithMap ? campaignMap : background);
     currentCampaignMap = campaign.campaignMap;
     return CampaignFile::save(campaign, targetPath) ? Success : Refused;
 }

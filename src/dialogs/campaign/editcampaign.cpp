@@ -16,6 +16,8 @@
 #include <QStyle>
 #include <QTextCursor>
 
+#include <algorithm>
+
 namespace {
 
 // The longest campaign description the game shows.
@@ -88,11 +90,15 @@ EditCampaign::~EditCampaign() {
     }
 }
 
+// Alphabetically without regard to case: the game's and the mod's names differ in capitals.
 void EditCampaign::fillMusicList() {
     const QMap<int, QString> &names = gameCatalogue().musicNames;
-    for (auto name = names.cbegin(); name != names.cend(); ++name)
-        ui->musicCombobox->addItem(*name, name.key());
-    ui->musicCombobox->model()->sort(0);
+    QList<int> keys = names.keys();
+    std::stable_sort(keys.begin(), keys.end(), [&names](int a, int b) {
+        return names[a].compare(names[b], Qt::CaseInsensitive) < 0;
+    });
+    for (int key : keys)
+        ui->musicCombobox->addItem(names[key], key);
 }
 
 void EditCampaign::fillBackgrounds() {
@@ -141,14 +147,17 @@ void EditCampaign::changeMusicSelection(int index) {
     musicPlaying = false;
 }
 
-// A paused stream is never resumed: play starts the music again from its beginning.
+// A paused stream is never resumed: play starts the music again from its beginning. The
+// button offers "pause" only while something plays (not for a missing file or without sound).
 void EditCampaign::playPauseMusic() {
-    if (!musicPlaying)
+    if (!musicPlaying) {
         musicPlayer().playMusic(
             gamePath(QStringLiteral("MP3/%1.mp3").arg(ui->musicCombobox->currentText())), 0);
-    else
+        musicPlaying = musicPlayer().isStreamOpen();
+    } else {
         musicPlayer().pauseMusic();
-    musicPlaying = !musicPlaying;
+        musicPlaying = false;
+    }
     showPlayIcon(musicPlaying);
 }
 

@@ -335,14 +335,17 @@ void ScenarioPrologue::settingsBoxClicked(bool status) {
         clearPage();
 }
 
+// The button offers "pause" only while something plays (not for a missing file or without
+// sound).
 void ScenarioPrologue::playPauseMusic() {
     if (musicPlaying) {
         musicPlayer().pauseMusic();
+        musicPlaying = false;
     } else if (const QListWidgetItem *item = ui->musicListWidget->currentItem()) {
         const QString file = item->text() + QStringLiteral(".mp3");
         musicPlayer().playMusic(QDir(gamePath(QStringLiteral("MP3"))).absoluteFilePath(file), 0);
+        musicPlaying = musicPlayer().isStreamOpen();
     }
-    musicPlaying = !musicPlaying;
     showPlayIcon(musicPlaying);
 }
 
