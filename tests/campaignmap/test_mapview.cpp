@@ -383,7 +383,6 @@ void TestMapView::regionItemsFollowEditedScenarios() {
     edited.scenarios[1] = scenarioWith(4, false);
     edited.scenarios[2] = scenarioWith(2, true);
     const qint64 untouched = window->regionItems[0]->pixmap().cacheKey();
-    QTest::ignoreMessage(QtDebugMsg, "Set current color to  4");
     window->updateRegionItems(edited);
     QCOMPARE(window->regionItems[0]->pixmap().cacheKey(), untouched);
     QCOMPARE(window->regionItems[1]->colour, 4);

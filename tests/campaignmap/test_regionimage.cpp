@@ -159,32 +159,22 @@ void TestRegionImage::emptyRegionTakesDashAlphaAtMapPosition() {
 void TestRegionImage::missingPicturesAreReportedOnce_data() {
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("missing");
-    QTest::addColumn<QString>("trace");
-    QTest::newRow("fill, selected") << int(RegionSelected) << "AF.pcx"
-                                    << "No fill img";
-    QTest::newRow("border, has map") << int(RegionHasMap) << "AB.pcx"
-                                     << "No border img";
-    QTest::newRow("glow, selected") << int(RegionSelected) << "AG.pcx"
-                                    << "No glow img";
-    QTest::newRow("fill, empty") << int(RegionEmpty) << "AF.pcx"
-                                 << "Fill image is null";
-    QTest::newRow("border, empty") << int(RegionEmpty) << "AB.pcx"
-                                   << "Border image is null";
-    QTest::newRow("glow, empty") << int(RegionEmpty) << "AG.pcx"
-                                 << "Glow image is null";
-    QTest::newRow("dash, empty") << int(RegionEmpty) << "cmpdash.pcx" << QString();
+    QTest::newRow("fill, selected") << int(RegionSelected) << "AF.pcx";
+    QTest::newRow("border, has map") << int(RegionHasMap) << "AB.pcx";
+    QTest::newRow("glow, selected") << int(RegionSelected) << "AG.pcx";
+    QTest::newRow("fill, empty") << int(RegionEmpty) << "AF.pcx";
+    QTest::newRow("border, empty") << int(RegionEmpty) << "AB.pcx";
+    QTest::newRow("glow, empty") << int(RegionEmpty) << "AG.pcx";
+    QTest::newRow("dash, empty") << int(RegionEmpty) << "cmpdash.pcx";
 }
 
 // A missing mask, or a missing dash picture while an empty region is composed, leaves the region
-// empty after a trace and one warning naming the picture; the editor goes on.
+// empty after one warning naming the picture; the editor goes on.
 void TestRegionImage::missingPicturesAreReportedOnce() {
     QFETCH(int, state);
     QFETCH(QString, missing);
-    QFETCH(QString, trace);
     setMasks(opaqueWhite, seeThrough, seeThrough);
     pictures.entries.remove(missing);
-    if (!trace.isEmpty())
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(trace));
     MessageRecorder recorder;
     QVERIFY(regionPicture(maskMap, 0, state, 0).isNull());
     QVERIFY(regionPicture(maskMap, 0, state, 0).isNull());
@@ -241,8 +231,6 @@ void TestRegionImage::previewDrawsRegionsSelectedInDefaultColour() {
     pictures.entries[QStringLiteral("WG.pcx")] = plainPicture(1, 1, seeThrough);
     QLabel label;
     label.resize(456, 600);
-    QTest::ignoreMessage(QtDebugMsg, "GENERATE REGION");
-    QTest::ignoreMessage(QtDebugMsg, "GENERATE REGION");
     renderCampaignMapPreview(&label, QStringLiteral("Back.pcx"), true, maskMap);
     const QImage shown = label.pixmap(Qt::ReturnByValue).toImage();
     QCOMPARE(shown.size(), QSize(456, 600));
