@@ -777,6 +777,16 @@ Current subversion = %2</translation>
         <source>Archives were searched in %1.</source>
         <translation>Archives were searched in %1.</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>These archive entries are damaged (their data lies past the end of the file) and are not used:
+%1</source>
+        <translation>These archive entries are damaged (their data lies past the end of the file) and are not used:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ScenarioCrossover</name>

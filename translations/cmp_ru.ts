@@ -777,6 +777,16 @@ Current subversion = %2</source>
         <source>Archives were searched in %1.</source>
         <translation>Архивы искались в папке %1.</translation>
     </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>These archive entries are damaged (their data lies past the end of the file) and are not used:
+%1</source>
+        <translation>Эти записи архивов повреждены (их данные лежат за концом файла) и не используются:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ScenarioCrossover</name>

@@ -50,6 +50,7 @@ bool LodArchive::read(const QString &filePath) {
 
 void LodArchive::readFrom(QIODevice &file) {
     directory = LodDirectory();
+    damaged.clear();
     const QByteArray header = file.read(headerSize);
     magic = header.left(4);
     // The magic is the text before the first zero byte.
@@ -83,8 +84,10 @@ void LodArchive::readFrom(QIODevice &file) {
         entry.size = qFromLittleEndian<uint32_t>(record + 20);
         entry.kind = qFromLittleEndian<uint32_t>(record + 24);
         entry.packedSize = qFromLittleEndian<uint32_t>(record + 28);
-        if (!dataLiesInFile(entry, fileSize))
+        if (!dataLiesInFile(entry, fileSize)) {
+            damaged.append(entry.name);
             continue;
+        }
         items.append({entry.name.toLower(), entry});
     }
     directory = LodDirectory(std::move(items));

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -20,12 +21,13 @@ struct LodArchive {
     int32_t entryCount = 0;
     QByteArray reserved;    // 80 bytes, read, not used
     LodDirectory directory; // only the "pcx" and "txt" entries
+    QStringList damaged;    // names of "pcx" and "txt" entries left out: their data cannot be read
     QString path;
 
     // Reads the header and directory of the file at path. False when the file cannot be
     // opened (the archive is then not used at all); a file whose magic is not "LOD" is read
     // with an empty directory. Records that promise more bytes than the file holds are left
-    // out: their data could not be read.
+    // out (and named in damaged): their data could not be read.
     bool read(const QString &filePath);
     // The same from an open device (the archive's bytes from position 0).
     void readFrom(QIODevice &device);

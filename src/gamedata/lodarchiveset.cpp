@@ -50,6 +50,15 @@ void LodArchiveSet::load(const QString &folder) {
     });
 }
 
+QStringList LodArchiveSet::damagedEntries() const {
+    QStringList entries;
+    for (const LodArchive &archive : loaded) {
+        for (const QString &entry : archive.damaged)
+            entries.append(QFileInfo(archive.path).fileName() + QStringLiteral(": ") + entry);
+    }
+    return entries;
+}
+
 std::optional<QByteArray> LodArchiveSet::find(const QString &name) const {
     const QString key = name.toLower();
     for (const LodArchive &archive : loaded) {
@@ -87,6 +96,14 @@ const LodArchiveSet &lodArchives() {
 void loadLodArchives() {
     const QString dataFolder = gamePath(QStringLiteral("Data"));
     editorArchives().load(QFileInfo(dataFolder).isDir() ? dataFolder : gameFolder());
+    const QStringList damaged = editorArchives().damagedEntries();
+    if (!damaged.isEmpty()) {
+        Messages::warning(QCoreApplication::translate("QObject", "Warning"),
+                          QCoreApplication::translate(
+                              "QObject", "These archive entries are damaged (their data lies past "
+                                         "the end of the file) and are not used:\n%1")
+                              .arg(damaged.join(QLatin1Char('\n'))));
+    }
 }
 
 std::optional<QByteArray> findLodEntry(const QString &name) {

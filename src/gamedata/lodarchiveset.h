@@ -32,6 +32,10 @@ public:
     // table ends the program with a message.
     QStringList readTableLines(const QString &name, QTextCodec *codec) const;
 
+    // "archive: entry" for every entry left out of an archive because its data lies past the
+    // end of the file; a lower-ranked archive's entry of the same name is used instead.
+    QStringList damagedEntries() const;
+
     // Highest rank first.
     const QVector<LodArchive> &archives() const { return loaded; }
 
@@ -43,7 +47,7 @@ private:
 // The archives of the running editor: loaded once at start-up, read-only afterwards.
 const LodArchiveSet &lodArchives();
 // Loads the archives of the game's Data folder, or of the game folder when it has no Data
-// folder.
+// folder, and names their damaged entries in one warning.
 void loadLodArchives();
 std::optional<QByteArray> findLodEntry(const QString &name);
 QStringList readTableLines(const QString &name, QTextCodec *codec);

@@ -158,6 +158,9 @@ private slots:
         for (const char *refused : {"Far.txt", "Huge.txt", "Bomb.pcx", "PastEnd.pcx"})
             QVERIFY2(!set.find(refused), refused);
         QCOMPARE(set.find("Good.txt").value(), QByteArray("good"));
+        QCOMPARE(set.damagedEntries(),
+                 QStringList({"Tarq.lod: Far.txt", "Tarq.lod: Huge.txt", "Tarq.lod: Bomb.pcx",
+                              "Tarq.lod: PastEnd.pcx"}));
         // A stream that does not inflate still gives size bytes, zero where nothing inflated.
         QCOMPARE(set.find("Corrupt.pcx").value(), QByteArray(100, '\0'));
     }
@@ -185,15 +188,24 @@ private slots:
     void editorArchivesComeFromDataFolder() {
         QDir(scratch->path()).mkdir("Data");
         LodBuilder().add("Where.txt", "data folder").write(file("Data/Tarq.lod"));
-        LodBuilder().add("Where.txt", "game folder").write(file("Tarq_lng.lod"));
+        LodBuilder()
+            .add("Where.txt", "game folder")
+            .addRecord({"Cut.pcx", "abc", 1000, 0, false, 0})
+            .write(file("Tarq_lng.lod"));
         setGameFolder(scratch->path());
+        MessageRecorder recorder;
         loadLodArchives();
+        QVERIFY(recorder.lines().isEmpty());
         QCOMPARE(findLodEntry("where.txt").value(), QByteArray("data folder"));
         QCOMPARE(readTableLines("Where.txt", QTextCodec::codecForName("Windows-1252")),
                  QStringList{"data folder"});
         QVERIFY(QDir(file("Data")).removeRecursively());
         loadLodArchives();
         QCOMPARE(findLodEntry("where.txt").value(), QByteArray("game folder"));
+        // The damaged entry of the archive now in use is named once.
+        QCOMPARE(recorder.lines(),
+                 QStringList("warning|Warning|These archive entries are damaged (their data lies "
+                             "past the end of the file) and are not used:\\nTarq_lng.lod: Cut.pcx"));
         setGameFolder(QString());
     }
 };
