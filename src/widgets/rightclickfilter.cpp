@@ -1,5 +1,7 @@
 #include "widgets/rightclickfilter.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QMouseEvent>
 
 RightClickFilter::RightClickFilter(QObject *parent) : QObject(parent) {}
@@ -11,4 +13,13 @@ bool RightClickFilter::eventFilter(QObject *watched, QEvent *event) {
             return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void ignoreRightClicks(std::initializer_list<QComboBox *> boxes, QObject *owner) {
+    auto *filter = new RightClickFilter(owner);
+    for (QComboBox *box : boxes) {
+        box->installEventFilter(filter);
+        box->view()->installEventFilter(filter);
+        box->view()->viewport()->installEventFilter(filter);
+    }
 }

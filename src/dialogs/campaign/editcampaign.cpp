@@ -69,11 +69,7 @@ EditCampaign::EditCampaign(QWidget *parent, CmpCampaign *campaign)
     }
 
     // Right clicks on the two lists and their pop-ups do nothing.
-    auto *rightClicks = new RightClickFilter(this);
-    for (QComboBox *combo : {ui->bgCombobox, ui->musicCombobox}) {
-        combo->installEventFilter(rightClicks);
-        combo->view()->viewport()->installEventFilter(rightClicks);
-    }
+    ignoreRightClicks({ui->bgCombobox, ui->musicCombobox}, this);
 
     connect(ui->bgCombobox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &EditCampaign::bgSelected);

@@ -5,6 +5,7 @@
 #include "dialogs/crossover/crossoverrow.h"
 #include "ui_herocrossoverdialog.h"
 #include "widgets/chosenentries.h"
+#include "widgets/rightclickfilter.h"
 
 #include <QTableWidget>
 
@@ -16,6 +17,7 @@ HeroCrossoverDialog::HeroCrossoverDialog(QWidget *parent, const CmpCampaign &cam
       campaignMap(campaignMap) {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    ignoreRightClicks({ui->scenarioCombobox, ui->playerCombobox}, this);
 
     const int editedRow = editedItem ? editedItem->row() : -1;
     const CmpHeroCrossover edited =

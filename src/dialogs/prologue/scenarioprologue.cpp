@@ -75,9 +75,7 @@ ScenarioPrologue::ScenarioPrologue(QWidget *parent, bool prologue)
     // Pressed, not clicked: the music starts as the button goes down.
     connect(ui->playMusicBtn, &QPushButton::pressed, this, &ScenarioPrologue::playPauseMusic);
 
-    auto *filter = new RightClickFilter(this);
-    ui->videoCombobox->installEventFilter(filter);
-    ui->videoCombobox->view()->viewport()->installEventFilter(filter);
+    ignoreRightClicks({ui->videoCombobox}, this);
 }
 
 // Music still playing from this page would outlive the window that offered it.

@@ -44,12 +44,7 @@ ScenarioGeneral::ScenarioGeneral(QWidget *parent)
     : ScenarioPage(parent), ui(std::make_unique<Ui::ScenarioGeneral>()) {
     ui->setupUi(this);
     fillComboBoxes();
-    auto *filter = new RightClickFilter(this);
-    for (QComboBox *box : {ui->regionColorCombobox, ui->difficultyCombobox}) {
-        box->installEventFilter(filter);
-        box->view()->installEventFilter(filter);
-        box->view()->viewport()->installEventFilter(filter);
-    }
+    ignoreRightClicks({ui->regionColorCombobox, ui->difficultyCombobox}, this);
     connect(ui->refreshButton, &QPushButton::pressed, this, &ScenarioGeneral::refreshMap);
     connect(ui->exportButton, &QPushButton::pressed, this, &ScenarioGeneral::exportMap);
     connect(ui->removeButton, &QPushButton::pressed, this, &ScenarioGeneral::removeMap);

@@ -30,9 +30,7 @@ StartingBonus::StartingBonus(QWidget *parent)
     connect(ui->playerCombobox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &StartingBonus::playerChanged);
 
-    auto *filter = new RightClickFilter(this);
-    ui->playerCombobox->installEventFilter(filter);
-    ui->playerCombobox->view()->viewport()->installEventFilter(filter);
+    ignoreRightClicks({ui->playerCombobox}, this);
 }
 
 StartingBonus::~StartingBonus() = default;

@@ -26,11 +26,7 @@ StartingHeroDialog::StartingHeroDialog(QWidget *parent, const CmpScenario &scena
     connect(ui->playerCombobox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &StartingHeroDialog::playerChanged);
 
-    auto *filter = new RightClickFilter(this);
-    for (QComboBox *box : {ui->heroCombobox, ui->playerCombobox}) {
-        box->installEventFilter(filter);
-        box->view()->viewport()->installEventFilter(filter);
-    }
+    ignoreRightClicks({ui->heroCombobox, ui->playerCombobox}, this);
     enableOkWhileChosen(ui->buttonBox, this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
