@@ -98,6 +98,17 @@ private slots:
         QCOMPARE(columnTexts(table),
                  (QStringList{"Build B1 of town 3 at Main Town", "Receive 10 Gold"}));
         QCOMPARE(bonusOfItem(table.item(0, 0)), CmpBonus::make(BuildingBonus, BonusBuilding{1}));
+
+        // A hero bonus follows the name the map now gives the hero.
+        auto header = QSharedPointer<MapHeader>::create(*map.mapHeader);
+        header->players[0].heroes = {MapHero{1, QStringLiteral("Lady Wren")}};
+        CmpScenario renamed = map;
+        renamed.mapHeader = header;
+        QTableWidget heroBonus(0, 1);
+        appendBonus(heroBonus, map, 0, CmpBonus::make(SpellBonus, BonusSpell{1, 0}));
+        checkBonuses(&heroBonus, renamed, 0);
+        QVERIFY2(heroBonus.item(0, 0)->text().contains("Lady Wren"),
+                 qPrintable(heroBonus.item(0, 0)->text()));
     }
 
     void startingHeroesAndCrossovers() {
@@ -109,8 +120,15 @@ private slots:
         appendEntry(heroes, StartingHero{1, RandomHero});
         appendEntry(heroes, StartingHero{1, 2});
         checkStartingHeroes(&heroes, map);
-        QCOMPARE(columnTexts(heroes), (QStringList{"2", "4"}));
-        QCOMPARE(heroes.item(1, 1)->text(), QString("4"));
+        QCOMPARE(columnTexts(heroes), (QStringList{"H3 (in town)", "H2 (on map)"}));
+        QCOMPARE(heroes.item(1, 1)->text(), playerText(1));
+        // The rows that stay follow the names the map now gives their heroes.
+        auto header = QSharedPointer<MapHeader>::create(*map.mapHeader);
+        header->players[1].heroes = {MapHero{2, QStringLiteral("Lady Wren")}};
+        CmpScenario renamed = map;
+        renamed.mapHeader = header;
+        checkStartingHeroes(&heroes, renamed);
+        QCOMPARE(columnTexts(heroes).last(), QString("Lady Wren (on map)"));
 
         QTableWidget crossovers(0, 2);
         crossovers.verticalHeader()->setMinimumSectionSize(1);

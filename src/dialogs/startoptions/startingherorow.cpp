@@ -17,6 +17,11 @@ void fillStartingHeroRow(QTableWidget *table, int row, const CmpScenario &scenar
                               playerText(entry.player)};
     for (int column = 0; column < 2; ++column) {
         QTableWidgetItem *item = table->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            table->setItem(row, column, item);
+        }
         item->setText(texts[column]);
         item->setData(Qt::UserRole, QVariant::fromValue(entry));
     }

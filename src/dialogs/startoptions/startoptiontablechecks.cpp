@@ -3,6 +3,7 @@
 #include "campaign/optiontexts.h"
 #include "campaign/startoptionchecks.h"
 #include "dialogs/bonus/bonusitem.h"
+#include "dialogs/startoptions/startingherorow.h"
 
 #include <QTableWidget>
 
@@ -38,14 +39,17 @@ void checkBonuses(QTableWidget *table, const CmpScenario &scenario, int player) 
         QTableWidgetItem *item = table->item(row, 0);
         if (!item)
             continue;
-        const CmpBonus bonus = bonusOfItem(item);
-        if (bonus.type == BuildingBonus)
-            item->setText(bonusText(scenario, player, bonus));
+        // Every text is rebuilt: a hero or building a row names may have changed with the map.
+        item->setText(bonusText(scenario, player, bonusOfItem(item)));
     }
 }
 
 void checkStartingHeroes(QTableWidget *table, const CmpScenario &scenario) {
     removeRows(table, checkStartingHeroes(scenario, columnEntries<StartingHero>(table)).removed);
+    // A hero that stays may have left the map or changed its name there.
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (table->item(row, 0))
+            fillStartingHeroRow(table, row, scenario, startingHeroOfRow(table, row));
 }
 
 void checkCrossovers(QTableWidget *table, const CmpScenario &scenario, const QList<int> &sources) {

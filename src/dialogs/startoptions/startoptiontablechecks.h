@@ -10,10 +10,12 @@ struct CmpScenario;
 // decisions are those of campaign/startoptionchecks.h.
 
 // A starting-bonus table (bonus items, see dialogs/bonus/bonusitem.h) given to `player`. A
-// building row that stays is renamed after the building of `player`'s main town.
+// row that stays is renamed after what it names on the map now (the building of `player`'s
+// main town, the hero's name on the map).
 void checkBonuses(QTableWidget *table, const CmpScenario &scenario, int player);
 
-// A starting-hero table: column 0 carries a StartingHero under the first user role.
+// A starting-hero table: column 0 carries a StartingHero under the first user role. Rows that
+// stay are renamed as the map names their heroes now.
 void checkStartingHeroes(QTableWidget *table, const CmpScenario &scenario);
 
 // A crossover table: column 0 carries a CmpHeroCrossover under the first user role; `sources`
