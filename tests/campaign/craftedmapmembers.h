@@ -8,8 +8,6 @@
 #include <QList>
 #include <QtEndian>
 
-#include <vector>
-
 #include <zlib.h>
 
 struct CraftedMember {
@@ -70,42 +68,30 @@ private:
     int used = 0;
 };
 
-// The canonical codewords of the lengths (0: no codeword).
-inline std::vector<uint32_t> canonicalCodewords(const std::vector<int> &lengths) {
-    std::vector<uint32_t> codes(lengths.size());
-    uint32_t next = 0;
-    for (int length = 1; length <= 15; ++length, next <<= 1)
-        for (size_t symbol = 0; symbol < lengths.size(); ++symbol)
-            if (lengths[symbol] == length)
-                codes[symbol] = next++;
-    return codes;
+// The header of a final dynamic block: a complete length code of `lengthCount` symbols with
+// 8-bit codewords for the first 512 - lengthCount symbols and 9-bit ones for the rest, and
+// `distanceCount` 1-bit distance codewords. The lengths are written with the code-length
+// symbols 1, 8, 9 and 16, 2 bits each (00, 01, 10, 11); `repeatLast` writes the last distance
+// length as a repeat of the one before, which runs two past the last length.
+inline void dynamicBlockHeader(DeflateBits &out, int lengthCount, int distanceCount,
+                               bool repeatLast) {
+    out.bits(1, 1).bits(2, 2).bits(uint32_t(lengthCount - 257), 5);
+    out.bits(uint32_t(distanceCount - 1), 5).bits(14, 4);
+    for (int symbol : {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1})
+        out.bits(symbol == 1 || symbol == 8 || symbol == 9 || symbol == 16 ? 2 : 0, 3);
+    for (int symbol = 0; symbol < lengthCount; ++symbol)
+        out.codeword(symbol < 512 - lengthCount ? 1 : 2, 2);
+    for (int i = repeatLast ? 1 : 0; i < distanceCount; ++i)
+        out.codeword(0, 2);
+    if (repeatLast)
+        out.codeword(3, 2).bits(0, 2);
 }
 
-// The header of a final dynamic block whose length code of `lengthCount` symbols is complete
-// with codewords of 8 bits for the first 512 - lengthCount symbols and 9 bits for the rest,
-// written with the code-length symbols 1, 8, 9 and 16. `repeatLast` writes the last distance
-// length as a repeat of the one before; returns the length code's codewords.
-inline std::vector<uint32_t> dynamicBlockHeader(DeflateBits &out, int lengthCount,
-                                                const std::vector<int> &distanceLengths,
-                                                bool repeatLast) {
-    std::vector<int> lengths(size_t(lengthCount), 9);
-    for (int symbol = 0; symbol < 512 - lengthCount; ++symbol)
-        lengths[size_t(symbol)] = 8;
-    const std::vector<uint32_t> codewords = canonicalCodewords(lengths);
-    out.bits(1, 1).bits(2, 2).bits(uint32_t(lengthCount - 257), 5);
-    out.bits(uint32_t(distanceLengths.size() - 1), 5).bits(14, 4);
-    // Code-length symbols 1, 8, 9 and 16 take 2 bits each: codewords 00, 01, 10, 11.
-    const int order[18] = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1};
-    for (int symbol : order)
-        out.bits(symbol == 1 || symbol == 8 || symbol == 9 || symbol == 16 ? 2 : 0, 3);
-    lengths.insert(lengths.end(), distanceLengths.begin(), distanceLengths.end());
-    if (repeatLast)
-        lengths.pop_back();
-    for (int length : lengths)
-        out.codeword(length == 1 ? 0 : length == 8 ? 1 : 2, 2);
-    if (repeatLast)
-        out.codeword(3, 2).bits(0, 2); // three more: two past the last length
-    return codewords;
+// A symbol of that length code.
+inline void dynamicSymbol(DeflateBits &out, int lengthCount, int symbol) {
+    const int eightBits = 512 - lengthCount;
+    out.codeword(uint32_t(symbol < eightBits ? symbol : symbol + eightBits),
+                 symbol < eightBits ? 8 : 9);
 }
 
 // A gzip member of the deflate bytes with the trailer of `inflated`; `flags` 0x02 adds a
@@ -145,30 +131,24 @@ inline QList<CraftedMember> refusedMapMembers(const QByteArray &map) {
         members.append({"map with length symbol 286",
                         gzipMember(out.bytes(), map + QByteArray(1 + 258, 'x'))});
     }
-    {
+    // Dynamic blocks of 'x', with a match of length 3 at distance codeword 1 when asked for,
+    // and the end of block.
+    const auto dynamic = [&](const char *name, int lengthCount, int distanceCount, bool repeatLast,
+                             bool match) {
         DeflateBits out;
-        out.stored(map);
-        const std::vector<uint32_t> codes = dynamicBlockHeader(out, 287, {1, 1}, false);
-        out.codeword(codes[x], 8).codeword(codes[256], 9);
-        members.append({"map with 287 length codes", gzipMember(out.bytes(), map + "x")});
-    }
-    {
-        DeflateBits out;
-        out.stored(map);
-        const std::vector<uint32_t> codes = dynamicBlockHeader(out, 257, {1, 1}, true);
-        out.codeword(codes[x], 8).codeword(codes[256], 9);
-        members.append({"map with a code-length repeat past the last length",
-                        gzipMember(out.bytes(), map + "x")});
-    }
-    {
-        // A distance code of one codeword, 0; zlib refuses codeword 1.
-        DeflateBits out;
-        out.stored(map);
-        const std::vector<uint32_t> codes = dynamicBlockHeader(out, 258, {1}, false);
-        out.codeword(codes[x], 8).codeword(codes[257], 9).codeword(1, 1).codeword(codes[256], 9);
-        members.append({"map with the unused codeword of a one-codeword distance code",
-                        gzipMember(out.bytes(), map + "xxxx")});
-    }
+        dynamicBlockHeader(out.stored(map), lengthCount, distanceCount, repeatLast);
+        dynamicSymbol(out, lengthCount, x);
+        if (match) {
+            dynamicSymbol(out, lengthCount, 257);
+            out.codeword(1, 1);
+        }
+        dynamicSymbol(out, lengthCount, 256);
+        members.append({name, gzipMember(out.bytes(), map + (match ? "xxxx" : "x"))});
+    };
+    dynamic("map with 287 length codes", 287, 2, false, false);
+    dynamic("map with a code-length repeat past the last length", 258, 2, true, false);
+    // A distance code of one codeword, 0; zlib refuses codeword 1.
+    dynamic("map with the unused codeword of a one-codeword distance code", 258, 1, false, true);
     const QByteArray stored =
         DeflateBits().stored(map).bits(1, 1).bits(1, 2).fixedSymbol(256).bytes();
     members.append({"map with a wrong header check sum", gzipMember(stored, map, 0x02)});
