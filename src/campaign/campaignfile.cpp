@@ -206,9 +206,6 @@ bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &c
         Messages::critical(Texts::tr("Error"), Texts::tr("Can't open file %1").arg(fileName));
         return false;
     }
-    // A pipe cannot be read piece by piece.
-    if (file.isSequential())
-        return loadBytes(file.readAll(), campaign, catalogue);
     return loadFrom(FileBytes(file), campaign, catalogue);
 }
 
