@@ -502,6 +502,45 @@ Current subversion = %2</translation>
     </message>
 </context>
 <context>
+    <name>FindingsWindow</name>
+    <message>
+        <source>Campaign Check</source>
+        <translation>Campaign Check</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Severity</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Finding</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <translation>Campaign</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No problems found.</translation>
+    </message>
+    <message>
+        <source>Errors: %1. Warnings: %2. Double-click a finding to mend it.</source>
+        <translation>Errors: %1. Warnings: %2. Double-click a finding to mend it.</translation>
+    </message>
+</context>
+<context>
     <name>HeroCrossover</name>
     <message>
         <source>Form</source>
@@ -766,6 +805,18 @@ Current subversion = %2</translation>
     <message>
         <source>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</source>
         <translation>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</translation>
+    </message>
+    <message>
+        <source>Check Campaign</source>
+        <translation>Check Campaign</translation>
+    </message>
+    <message>
+        <source>Find what keeps the game from playing the campaign as meant</source>
+        <translation>Find what keeps the game from playing the campaign as meant</translation>
+    </message>
+    <message>
+        <source>The campaign has %1 errors. Save anyway?</source>
+        <translation>The campaign has %1 errors. Save anyway?</translation>
     </message>
 </context>
 <context>

@@ -502,6 +502,45 @@ Current subversion = %2</source>
     </message>
 </context>
 <context>
+    <name>FindingsWindow</name>
+    <message>
+        <source>Campaign Check</source>
+        <translation>Проверка кампании</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Важность</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Сценарий</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Проблема</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <translation>Кампания</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Проблем не найдено.</translation>
+    </message>
+    <message>
+        <source>Errors: %1. Warnings: %2. Double-click a finding to mend it.</source>
+        <translation>Ошибок: %1. Предупреждений: %2. Дважды щёлкните по строке, чтобы исправить.</translation>
+    </message>
+</context>
+<context>
     <name>HeroCrossover</name>
     <message>
         <source>Form</source>
@@ -766,6 +805,18 @@ Current subversion = %2</source>
     <message>
         <source>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</source>
         <translation>%1 — это карта, а не кампания. Карты импортируются в сценарий в окне свойств сценария.</translation>
+    </message>
+    <message>
+        <source>Check Campaign</source>
+        <translation>Проверить кампанию</translation>
+    </message>
+    <message>
+        <source>Find what keeps the game from playing the campaign as meant</source>
+        <translation>Найти то, что не даст игре пройти кампанию так, как задумано</translation>
+    </message>
+    <message>
+        <source>The campaign has %1 errors. Save anyway?</source>
+        <translation>В кампании ошибок: %1. Всё равно сохранить?</translation>
     </message>
 </context>
 <context>
