@@ -71,6 +71,165 @@
     </message>
 </context>
 <context>
+    <name>CampaignCheck</name>
+    <message>
+        <source>A bonus names spell %1, which the game does not have.</source>
+        <translation>A bonus names spell %1, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>A bonus names creature %1, which the game does not have.</source>
+        <translation>A bonus names creature %1, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>A bonus names artifact %1, which the game does not have.</source>
+        <translation>A bonus names artifact %1, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>A bonus names secondary skill %1 at level %2, which the game does not have.</source>
+        <translation>A bonus names secondary skill %1 at level %2, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>A bonus names resource %1, which the game does not have.</source>
+        <translation>A bonus names resource %1, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>A starting bonus is of type %1, which the game does not know.</source>
+        <translation>A starting bonus is of type %1, which the game does not know.</translation>
+    </message>
+    <message>
+        <source>Prologue page %1 shows video %2, which the game does not have.</source>
+        <translation>Prologue page %1 shows video %2, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>Epilogue page %1 shows video %2, which the game does not have.</source>
+        <translation>Epilogue page %1 shows video %2, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>Prologue page %1 plays music %2, which the game does not have.</source>
+        <translation>Prologue page %1 plays music %2, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>Epilogue page %1 plays music %2, which the game does not have.</source>
+        <translation>Epilogue page %1 plays music %2, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>Crossover heroes keep creatures the game does not have: %1.</source>
+        <translation>Crossover heroes keep creatures the game does not have: %1.</translation>
+    </message>
+    <message>
+        <source>Crossover heroes keep artifacts the game does not have: %1.</source>
+        <translation>Crossover heroes keep artifacts the game does not have: %1.</translation>
+    </message>
+    <message>
+        <source>The campaign plays music %1, which the game does not have.</source>
+        <translation>The campaign plays music %1, which the game does not have.</translation>
+    </message>
+    <message>
+        <source>The region colour %1 is not one of the eight player colours.</source>
+        <translation>The region colour %1 is not one of the eight player colours.</translation>
+    </message>
+    <message>
+        <source>The map %1 is damaged and cannot be unpacked.</source>
+        <translation>The map %1 is damaged and cannot be unpacked.</translation>
+    </message>
+    <message>
+        <source>The map %1 is cut short and cannot be read.</source>
+        <translation>The map %1 is cut short and cannot be read.</translation>
+    </message>
+    <message>
+        <source>The region %1 has no scenario map and stays empty.</source>
+        <translation>The region %1 has no scenario map and stays empty.</translation>
+    </message>
+    <message>
+        <source>The map %1 has no name.</source>
+        <translation>The map %1 has no name.</translation>
+    </message>
+    <message>
+        <source>The scenario requires itself, so it can never be played.</source>
+        <translation>The scenario requires itself, so it can never be played.</translation>
+    </message>
+    <message>
+        <source>These scenarios require each other in a circle, so none of them can be played: %1.</source>
+        <translation>These scenarios require each other in a circle, so none of them can be played: %1.</translation>
+    </message>
+    <message>
+        <source>No scenario of the campaign has a map.</source>
+        <translation>No scenario of the campaign has a map.</translation>
+    </message>
+    <message>
+        <source>Every scenario requires another one, so no scenario can be played first.</source>
+        <translation>Every scenario requires another one, so no scenario can be played first.</translation>
+    </message>
+    <message>
+        <source>The scenario requires %1, which has no map and can never be won.</source>
+        <translation>The scenario requires %1, which has no map and can never be won.</translation>
+    </message>
+    <message>
+        <source>The scenario can never be reached: it requires %1, which can never be played.</source>
+        <translation>The scenario can never be reached: it requires %1, which can never be played.</translation>
+    </message>
+    <message>
+        <source>The scenario offers %1 starting options; the game shows at most %2.</source>
+        <translation>The scenario offers %1 starting options; the game shows at most %2.</translation>
+    </message>
+    <message>
+        <source>The starting bonuses go to %1, whom no human may play on this map.</source>
+        <translation>The starting bonuses go to %1, whom no human may play on this map.</translation>
+    </message>
+    <message>
+        <source>%1: %2 does not own this hero on the map.</source>
+        <translation>%1: %2 does not own this hero on the map.</translation>
+    </message>
+    <message>
+        <source>%1: the main town of %2 generates no hero.</source>
+        <translation>%1: the main town of %2 generates no hero.</translation>
+    </message>
+    <message>
+        <source>A bonus builds building %1, but %2 has no main town of a known type.</source>
+        <translation>A bonus builds building %1, but %2 has no main town of a known type.</translation>
+    </message>
+    <message>
+        <source>A bonus builds building %1, which a main town of type %2 (that of %3) cannot have.</source>
+        <translation>A bonus builds building %1, which a main town of type %2 (that of %3) cannot have.</translation>
+    </message>
+    <message>
+        <source>The starting hero %1 goes to %2, whom no human may play on this map.</source>
+        <translation>The starting hero %1 goes to %2, whom no human may play on this map.</translation>
+    </message>
+    <message>
+        <source>The starting hero %1: %2 does not own this hero on the map and has no main town that generates a hero.</source>
+        <translation>The starting hero %1: %2 does not own this hero on the map and has no main town that generates a hero.</translation>
+    </message>
+    <message>
+        <source>The starting hero %1 of %2: the map keeps this hero out of the game.</source>
+        <translation>The starting hero %1 of %2: the map keeps this hero out of the game.</translation>
+    </message>
+    <message>
+        <source>The hero from %1 goes to %2, whom no human may play on this map.</source>
+        <translation>The hero from %1 goes to %2, whom no human may play on this map.</translation>
+    </message>
+    <message>
+        <source>The hero from %1 cannot come over: that scenario is not won before this one.</source>
+        <translation>The hero from %1 cannot come over: that scenario is not won before this one.</translation>
+    </message>
+    <message>
+        <source>The hero from %1 is offered more than once.</source>
+        <translation>The hero from %1 is offered more than once.</translation>
+    </message>
+    <message>
+        <source>The campaign has no name.</source>
+        <translation>The campaign has no name.</translation>
+    </message>
+    <message>
+        <source>The campaign description has %1 characters; the game shows %2.</source>
+        <translation>The campaign description has %1 characters; the game shows %2.</translation>
+    </message>
+    <message>
+        <source>The region text has %1 characters; the game shows %2.</source>
+        <translation>The region text has %1 characters; the game shows %2.</translation>
+    </message>
+</context>
+<context>
     <name>CampaignFile</name>
     <message>
         <source>Error</source>
@@ -343,6 +502,45 @@ Current subversion = %2</translation>
     </message>
 </context>
 <context>
+    <name>FindingsWindow</name>
+    <message>
+        <source>Campaign Check</source>
+        <translation>Campaign Check</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Severity</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Finding</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <translation>Campaign</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No problems found.</translation>
+    </message>
+    <message>
+        <source>Errors: %1. Warnings: %2. Double-click a finding to mend it.</source>
+        <translation>Errors: %1. Warnings: %2. Double-click a finding to mend it.</translation>
+    </message>
+</context>
+<context>
     <name>HeroCrossover</name>
     <message>
         <source>Form</source>
@@ -607,6 +805,18 @@ Current subversion = %2</translation>
     <message>
         <source>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</source>
         <translation>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</translation>
+    </message>
+    <message>
+        <source>Check Campaign</source>
+        <translation>Check Campaign</translation>
+    </message>
+    <message>
+        <source>Find what keeps the game from playing the campaign as meant</source>
+        <translation>Find what keeps the game from playing the campaign as meant</translation>
+    </message>
+    <message>
+        <source>The campaign has %1 errors. Save anyway?</source>
+        <translation>The campaign has %1 errors. Save anyway?</translation>
     </message>
 </context>
 <context>

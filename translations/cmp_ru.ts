@@ -71,6 +71,165 @@
     </message>
 </context>
 <context>
+    <name>CampaignCheck</name>
+    <message>
+        <source>A bonus names spell %1, which the game does not have.</source>
+        <translation>Бонус называет заклинание %1, которого нет в игре.</translation>
+    </message>
+    <message>
+        <source>A bonus names creature %1, which the game does not have.</source>
+        <translation>Бонус называет существо %1, которого нет в игре.</translation>
+    </message>
+    <message>
+        <source>A bonus names artifact %1, which the game does not have.</source>
+        <translation>Бонус называет артефакт %1, которого нет в игре.</translation>
+    </message>
+    <message>
+        <source>A bonus names secondary skill %1 at level %2, which the game does not have.</source>
+        <translation>Бонус называет вторичный навык %1 уровня %2, которого нет в игре.</translation>
+    </message>
+    <message>
+        <source>A bonus names resource %1, which the game does not have.</source>
+        <translation>Бонус называет ресурс %1, которого нет в игре.</translation>
+    </message>
+    <message>
+        <source>A starting bonus is of type %1, which the game does not know.</source>
+        <translation>Стартовый бонус имеет тип %1, неизвестный игре.</translation>
+    </message>
+    <message>
+        <source>Prologue page %1 shows video %2, which the game does not have.</source>
+        <translation>Страница пролога %1 показывает видео %2, которого нет в игре.</translation>
+    </message>
+    <message>
+        <source>Epilogue page %1 shows video %2, which the game does not have.</source>
+        <translation>Страница эпилога %1 показывает видео %2, которого нет в игре.</translation>
+    </message>
+    <message>
+        <source>Prologue page %1 plays music %2, which the game does not have.</source>
+        <translation>Страница пролога %1 играет музыку %2, которой нет в игре.</translation>
+    </message>
+    <message>
+        <source>Epilogue page %1 plays music %2, which the game does not have.</source>
+        <translation>Страница эпилога %1 играет музыку %2, которой нет в игре.</translation>
+    </message>
+    <message>
+        <source>Crossover heroes keep creatures the game does not have: %1.</source>
+        <translation>Переходящие герои сохраняют существ, которых нет в игре: %1.</translation>
+    </message>
+    <message>
+        <source>Crossover heroes keep artifacts the game does not have: %1.</source>
+        <translation>Переходящие герои сохраняют артефакты, которых нет в игре: %1.</translation>
+    </message>
+    <message>
+        <source>The campaign plays music %1, which the game does not have.</source>
+        <translation>Кампания играет музыку %1, которой нет в игре.</translation>
+    </message>
+    <message>
+        <source>The region colour %1 is not one of the eight player colours.</source>
+        <translation>Цвет региона %1 не входит в восемь цветов игроков.</translation>
+    </message>
+    <message>
+        <source>The map %1 is damaged and cannot be unpacked.</source>
+        <translation>Карта %1 повреждена, её невозможно распаковать.</translation>
+    </message>
+    <message>
+        <source>The map %1 is cut short and cannot be read.</source>
+        <translation>Карта %1 обрезана, её невозможно прочитать.</translation>
+    </message>
+    <message>
+        <source>The region %1 has no scenario map and stays empty.</source>
+        <translation>У региона %1 нет карты сценария, он останется пустым.</translation>
+    </message>
+    <message>
+        <source>The map %1 has no name.</source>
+        <translation>У карты %1 нет названия.</translation>
+    </message>
+    <message>
+        <source>The scenario requires itself, so it can never be played.</source>
+        <translation>Сценарий требует сам себя, поэтому в него никогда не сыграть.</translation>
+    </message>
+    <message>
+        <source>These scenarios require each other in a circle, so none of them can be played: %1.</source>
+        <translation>Эти сценарии требуют друг друга по кругу, поэтому ни в один из них не сыграть: %1.</translation>
+    </message>
+    <message>
+        <source>No scenario of the campaign has a map.</source>
+        <translation>Ни у одного сценария кампании нет карты.</translation>
+    </message>
+    <message>
+        <source>Every scenario requires another one, so no scenario can be played first.</source>
+        <translation>Каждый сценарий требует другой, поэтому ни с одного сценария нельзя начать.</translation>
+    </message>
+    <message>
+        <source>The scenario requires %1, which has no map and can never be won.</source>
+        <translation>Сценарий требует %1: у него нет карты, и его никогда не пройти.</translation>
+    </message>
+    <message>
+        <source>The scenario can never be reached: it requires %1, which can never be played.</source>
+        <translation>До сценария никогда не дойти: он требует %1, в который никогда не сыграть.</translation>
+    </message>
+    <message>
+        <source>The scenario offers %1 starting options; the game shows at most %2.</source>
+        <translation>Стартовых вариантов в сценарии: %1; игра показывает не больше %2.</translation>
+    </message>
+    <message>
+        <source>The starting bonuses go to %1, whom no human may play on this map.</source>
+        <translation>Стартовые бонусы получает %1, за которого на этой карте не может играть человек.</translation>
+    </message>
+    <message>
+        <source>%1: %2 does not own this hero on the map.</source>
+        <translation>%1: у игрока %2 нет этого героя на карте.</translation>
+    </message>
+    <message>
+        <source>%1: the main town of %2 generates no hero.</source>
+        <translation>%1: главный город игрока %2 не создаёт героя.</translation>
+    </message>
+    <message>
+        <source>A bonus builds building %1, but %2 has no main town of a known type.</source>
+        <translation>Бонус строит здание %1, но у игрока %2 нет главного города известного типа.</translation>
+    </message>
+    <message>
+        <source>A bonus builds building %1, which a main town of type %2 (that of %3) cannot have.</source>
+        <translation>Бонус строит здание %1, которого не бывает в главном городе типа %2 (у игрока %3).</translation>
+    </message>
+    <message>
+        <source>The starting hero %1 goes to %2, whom no human may play on this map.</source>
+        <translation>Стартовый герой %1 достаётся игроку %2, за которого на этой карте не может играть человек.</translation>
+    </message>
+    <message>
+        <source>The starting hero %1: %2 does not own this hero on the map and has no main town that generates a hero.</source>
+        <translation>Стартовый герой %1: у игрока %2 нет этого героя на карте и нет главного города, создающего героя.</translation>
+    </message>
+    <message>
+        <source>The starting hero %1 of %2: the map keeps this hero out of the game.</source>
+        <translation>Стартовый герой %1 игрока %2: карта исключает этого героя из игры.</translation>
+    </message>
+    <message>
+        <source>The hero from %1 goes to %2, whom no human may play on this map.</source>
+        <translation>Герой из сценария %1 достаётся игроку %2, за которого на этой карте не может играть человек.</translation>
+    </message>
+    <message>
+        <source>The hero from %1 cannot come over: that scenario is not won before this one.</source>
+        <translation>Герой из сценария %1 не может перейти: тот сценарий не проходится раньше этого.</translation>
+    </message>
+    <message>
+        <source>The hero from %1 is offered more than once.</source>
+        <translation>Герой из сценария %1 предлагается больше одного раза.</translation>
+    </message>
+    <message>
+        <source>The campaign has no name.</source>
+        <translation>У кампании нет названия.</translation>
+    </message>
+    <message>
+        <source>The campaign description has %1 characters; the game shows %2.</source>
+        <translation>Символов в описании кампании: %1; игра показывает %2.</translation>
+    </message>
+    <message>
+        <source>The region text has %1 characters; the game shows %2.</source>
+        <translation>Символов в тексте региона: %1; игра показывает %2.</translation>
+    </message>
+</context>
+<context>
     <name>CampaignFile</name>
     <message>
         <source>Error</source>
@@ -343,6 +502,45 @@ Current subversion = %2</source>
     </message>
 </context>
 <context>
+    <name>FindingsWindow</name>
+    <message>
+        <source>Campaign Check</source>
+        <translation>Проверка кампании</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Важность</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Сценарий</translation>
+    </message>
+    <message>
+        <source>Finding</source>
+        <translation>Проблема</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Campaign</source>
+        <translation>Кампания</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Проблем не найдено.</translation>
+    </message>
+    <message>
+        <source>Errors: %1. Warnings: %2. Double-click a finding to mend it.</source>
+        <translation>Ошибок: %1. Предупреждений: %2. Дважды щёлкните по строке, чтобы исправить.</translation>
+    </message>
+</context>
+<context>
     <name>HeroCrossover</name>
     <message>
         <source>Form</source>
@@ -607,6 +805,18 @@ Current subversion = %2</source>
     <message>
         <source>%1 is a map, not a campaign. Maps are imported into a scenario in Scenario Properties.</source>
         <translation>%1 — это карта, а не кампания. Карты импортируются в сценарий в окне свойств сценария.</translation>
+    </message>
+    <message>
+        <source>Check Campaign</source>
+        <translation>Проверить кампанию</translation>
+    </message>
+    <message>
+        <source>Find what keeps the game from playing the campaign as meant</source>
+        <translation>Найти то, что не даст игре пройти кампанию так, как задумано</translation>
+    </message>
+    <message>
+        <source>The campaign has %1 errors. Save anyway?</source>
+        <translation>В кампании ошибок: %1. Всё равно сохранить?</translation>
     </message>
 </context>
 <context>

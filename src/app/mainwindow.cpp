@@ -128,6 +128,7 @@ MainWindow::MainWindow(QWidget *parent)
     createKeyShortcuts();
     connectActions();
     createUndoActions();
+    createCheckAction();
     rebuildCampaignMap();
     updateRecentFileActions();
     resetCampaign(openCampaign, defaultCampaignMap, true, 0, 0);
@@ -293,6 +294,7 @@ bool MainWindow::isModified() const {
 void MainWindow::startHistory() {
     steps->clear();
     updateWindowTitle();
+    refreshFindings(); // a new or opened campaign
 }
 
 void MainWindow::openFromCommandLine(const QStringList &arguments) {
@@ -519,7 +521,7 @@ bool MainWindow::confirmVersionUpgrade() {
 }
 
 bool MainWindow::saveFile(const QString &fileName) {
-    if (!confirmVersionUpgrade())
+    if (!confirmSaveWithErrors() || !confirmVersionUpgrade())
         return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written = CampaignFile::save(openCampaign, fileName); // reports its failure
@@ -596,9 +598,14 @@ void MainWindow::showChangedCampaignMap() {
 
 // The window edits a copy; only OK hands it back, and only reported changes mark the campaign.
 void MainWindow::openScenarioProperties() {
+    openScenarioPropertiesOn(selectedRegion, ScenarioInfo::GeneralTab);
+}
+
+void MainWindow::openScenarioPropertiesOn(int scenario, int tab) {
     if (openCampaign.scenarios.isEmpty())
         return;
-    ScenarioInfo window(this, openCampaign, currentCampaignMap, selectedRegion);
+    ScenarioInfo window(this, openCampaign, currentCampaignMap, scenario);
+    window.showTab(ScenarioInfo::Tab(tab));
     if (window.exec() != QDialog::Accepted)
         return;
     window.commitAll();

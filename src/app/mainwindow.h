@@ -10,6 +10,7 @@
 #include <memory>
 
 class CampaignRegionItem;
+class FindingsWindow;
 class DragAndDropHandler;
 class MapBrowser;
 class QAbstractScrollArea;
@@ -17,6 +18,8 @@ class QAction;
 class QLabel;
 class QStringList;
 class QUndoStack;
+
+enum class CheckPage;
 
 namespace Ui {
 class MainWindow;
@@ -75,6 +78,8 @@ public slots:
     void openRecentFile();
     void openCampaignProperties();
     void openScenarioProperties();
+    // Edit > Check Campaign: the findings window, opened or brought to the front.
+    void showCampaignCheck();
     void exportTexts();
     void importTexts();
     void exportMaps();
@@ -103,6 +108,14 @@ private:
     int maybeSave();
     void setCurrentFile(const QString &fileName);
     void showChangedCampaignMap();
+    // The scenario properties window on a scenario and tab; OK changes the campaign.
+    void openScenarioPropertiesOn(int scenario, int tab);
+    // The campaign check (mainwindowcheck.cpp).
+    void createCheckAction();
+    void refreshFindings();
+    void openFinding(int scenario, CheckPage page);
+    // Asks once whether to save a campaign that has errors; true when it has none.
+    bool confirmSaveWithErrors();
     // The one door for changes to the open campaign: a command or dialog hands in the changed
     // campaign and the name of the step, which becomes an undoable step unless it would save
     // the same file.
@@ -127,6 +140,7 @@ private:
     std::array<QAction *, MaxRecentFiles> recentFileActions{};
     MapBrowser *mapBrowser = nullptr;
     QAbstractScrollArea *mapView = nullptr; // the map browser's view
+    FindingsWindow *findingsWindow = nullptr;
     bool skipVersionQuestion = false;
     QSize initialWindowSize;
 };

@@ -81,8 +81,11 @@ bool readCampaignMember(const FileBytes &file, QByteArray *content, qint64 *memb
 
 // Takes each scenario's map from the map part that begins at `offset`, in scenario order, and
 // reads its summary from the inflated bytes. False, after the message, when a map is cut short,
-// cannot be inflated or has no readable summary.
-bool readEmbeddedMaps(const FileBytes &file, qint64 offset, CmpCampaign &campaign) {
+// cannot be inflated or has no readable summary, unless such maps are to be kept: then the map
+// keeps the bytes the file holds for it and no summary.
+bool readEmbeddedMaps(const FileBytes &file, qint64 offset, CmpCampaign &campaign,
+                      UnreadableMaps unreadable) {
+    const bool keep = unreadable == UnreadableMaps::Keep;
     QVector<CmpScenario *> withMaps;
     QVector<QByteArray> maps;
     bool intact = true;
@@ -90,23 +93,28 @@ bool readEmbeddedMaps(const FileBytes &file, qint64 offset, CmpCampaign &campaig
         if (scenario.mapSize == 0)
             continue;
         scenario.mapData = file.read(offset, scenario.mapSize);
-        intact = scenario.mapData.size() == qint64(scenario.mapSize);
-        if (!intact)
-            break;
-        offset += scenario.mapSize;
+        offset += scenario.mapData.size();
+        if (scenario.mapData.size() != qint64(scenario.mapSize)) {
+            intact = false;
+            if (!keep)
+                break;
+            continue;
+        }
         withMaps.append(&scenario);
         maps.append(scenario.mapData);
     }
     const QVector<MapHeaderRef> summaries =
-        intact ? readMapSummaries(maps) : QVector<MapHeaderRef>();
+        intact || keep ? readMapSummaries(maps) : QVector<MapHeaderRef>();
     intact = intact && !summaries.contains(MapHeaderRef());
-    if (!intact) {
+    if (!intact && !keep) {
         Messages::critical(Texts::tr("Error"),
                            Texts::tr("Maps in this campaign contain corrupted data, "
                                      "and campaign can't be opened.\n"));
         return false;
     }
     for (int i = 0; i < withMaps.size(); ++i) {
+        if (!summaries[i])
+            continue; // kept without a summary
         withMaps[i]->mapHeader = summaries[i];
         noteMapFileVersion(*summaries[i]);
     }
@@ -158,7 +166,8 @@ bool readsBack(const QByteArray &member, const QByteArray &data, const CmpCampai
     return same;
 }
 
-bool loadInto(const FileBytes &file, CmpCampaign &campaign, const GameCatalogue &catalogue) {
+bool loadInto(const FileBytes &file, CmpCampaign &campaign, const GameCatalogue &catalogue,
+              UnreadableMaps unreadable) {
     // A gzip file holds the campaign data in its first member and the maps right after it;
     // any other file is read as it is, the maps following the records.
     QByteArray content;
@@ -173,20 +182,21 @@ bool loadInto(const FileBytes &file, CmpCampaign &campaign, const GameCatalogue 
     CampaignReader reader(content, catalogue);
     if (!reader.read(campaign))
         return false;
-    if (!readEmbeddedMaps(file, compressed ? memberSize : reader.offset(), campaign))
+    if (!readEmbeddedMaps(file, compressed ? memberSize : reader.offset(), campaign, unreadable))
         return false;
     selectedRegion = 0;
     return true;
 }
 
-bool loadFrom(const FileBytes &file, CmpCampaign &campaign, const GameCatalogue &catalogue) {
+bool loadFrom(const FileBytes &file, CmpCampaign &campaign, const GameCatalogue &catalogue,
+              UnreadableMaps unreadable) {
     const EditorValues before;
     // A fresh record: with map, empty texts, no scenarios, every other value 0.
     CmpCampaign fresh;
     fresh.version = 0;
     fresh.campaignMap = 0;
     fresh.music = 0;
-    if (!loadInto(file, fresh, catalogue)) {
+    if (!loadInto(file, fresh, catalogue, unreadable)) {
         before.restore();
         return false;
     }
@@ -200,17 +210,19 @@ bool load(const QString &fileName, CmpCampaign &campaign) {
     return load(fileName, campaign, gameCatalogue());
 }
 
-bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue) {
+bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue,
+          UnreadableMaps unreadable) {
     QFile file(fileName);
     if (!openRegularFile(file)) {
         Messages::critical(Texts::tr("Error"), Texts::tr("Can't open file %1").arg(fileName));
         return false;
     }
-    return loadFrom(FileBytes(file), campaign, catalogue);
+    return loadFrom(FileBytes(file), campaign, catalogue, unreadable);
 }
 
-bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogue &catalogue) {
-    return loadFrom(FileBytes(file), campaign, catalogue);
+bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogue &catalogue,
+               UnreadableMaps unreadable) {
+    return loadFrom(FileBytes(file), campaign, catalogue, unreadable);
 }
 
 int readEmbeddedMapHeader(CmpScenario &scenario) {

@@ -10,14 +10,21 @@ struct GameCatalogue;
 // Campaign files (.y6c): one gzip member with the campaign data, then the embedded maps, raw.
 namespace CampaignFile {
 
+// What loading does with an embedded map that cannot be inflated or summarised: the editor
+// refuses the file; the campaign check keeps such a map with the bytes the file holds for it
+// and no summary, so that it can name the scenario.
+enum class UnreadableMaps { Refuse, Keep };
+
 // Reads the named file into a fresh campaign and, only when everything was read and every
 // embedded map summarised, replaces `campaign` with it. Refused versions, a file that cannot be
 // opened and corrupted maps are reported through Messages; data that end early fail without a
 // message. The editor-wide values a load sets are restored when it fails.
 bool load(const QString &fileName, CmpCampaign &campaign);
-bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue);
+bool load(const QString &fileName, CmpCampaign &campaign, const GameCatalogue &catalogue,
+          UnreadableMaps unreadable = UnreadableMaps::Refuse);
 // The same on the bytes of a whole file.
-bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogue &catalogue);
+bool loadBytes(const QByteArray &file, CmpCampaign &campaign, const GameCatalogue &catalogue,
+               UnreadableMaps unreadable = UnreadableMaps::Refuse);
 
 // Writes the campaign in the newest format. The bytes go to a temporary file in the target's
 // folder that replaces the target only once everything was written and closed, so a failed save

@@ -37,38 +37,64 @@ bool isBuildingAllowed(uint8_t building, uint8_t townType) {
     }
 }
 
-bool isBonusValid(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
+StartOptionFault bonusFault(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
     if (!scenario.mapHeader || bonus.type >= BonusTypeCount || bonus.type == ResourceBonus)
-        return true;
+        return StartOptionFault::None;
     const MapPlayer *owner = scenarioPlayer(scenario, player);
     if (!owner)
-        return false;
+        return StartOptionFault::NoSuchPlayer;
     if (bonus.type == BuildingBonus) {
         const auto building = bonus.record<BonusBuilding>();
-        return owner->ownsMainTown() && owner->mainTownType != noTownType &&
-               isBuildingAllowed(building.building, owner->mainTownType);
+        if (!owner->ownsMainTown() || owner->mainTownType == noTownType)
+            return StartOptionFault::NoMainTown;
+        return isBuildingAllowed(building.building, owner->mainTownType)
+                   ? StartOptionFault::None
+                   : StartOptionFault::BuildingNotAllowed;
     }
     const uint16_t hero = bonusHero(bonus);
     if (hero == MostPowerfulHero)
-        return true;
+        return StartOptionFault::None;
     if (hero == GeneratedHero)
-        return owner->generatesHero();
-    return !isReservedHero(hero) && owner->ownsHero(hero);
+        return owner->generatesHero() ? StartOptionFault::None : StartOptionFault::NoGeneratedHero;
+    return !isReservedHero(hero) && owner->ownsHero(hero) ? StartOptionFault::None
+                                                          : StartOptionFault::HeroNotOnMap;
+}
+
+bool isBonusValid(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
+    return bonusFault(scenario, player, bonus) == StartOptionFault::None;
+}
+
+StartOptionFault startingHeroFault(const CmpScenario &scenario, const StartingHero &entry,
+                                   const GameCatalogue &catalogue) {
+    if (!scenario.mapHeader)
+        return StartOptionFault::None;
+    if (!isHumanPlayable(scenario, entry.player))
+        return StartOptionFault::NotHumanPlayable;
+    const MapPlayer &owner = scenario.mapHeader->players[entry.player];
+    if (!isReservedHero(entry.hero) && owner.ownsHero(entry.hero))
+        return StartOptionFault::None;
+    if (!owner.generatesHero())
+        return StartOptionFault::NoGeneratedHero;
+    return isHeroUnavailable(unavailableHeroes(scenario, catalogue), entry.hero)
+               ? StartOptionFault::HeroUnavailable
+               : StartOptionFault::None;
 }
 
 bool isStartingHeroValid(const CmpScenario &scenario, const StartingHero &entry) {
-    if (!scenario.mapHeader)
-        return true;
-    if (!isHumanPlayable(scenario, entry.player))
-        return false;
-    const MapPlayer &owner = scenario.mapHeader->players[entry.player];
-    if (!isReservedHero(entry.hero) && owner.ownsHero(entry.hero))
-        return true;
-    return owner.generatesHero() && !isHeroUnavailable(unavailableHeroes(scenario), entry.hero);
+    return startingHeroFault(scenario, entry) == StartOptionFault::None;
+}
+
+StartOptionFault crossoverFault(const CmpScenario &scenario, const CmpHeroCrossover &entry,
+                                const QList<int> *sources) {
+    if (sources && !sources->contains(entry.scenario))
+        return StartOptionFault::SourceNotRequired;
+    return !scenario.mapHeader || isHumanPlayable(scenario, entry.player)
+               ? StartOptionFault::None
+               : StartOptionFault::NotHumanPlayable;
 }
 
 bool isCrossoverValid(const CmpScenario &scenario, const CmpHeroCrossover &entry) {
-    return !scenario.mapHeader || isHumanPlayable(scenario, entry.player);
+    return crossoverFault(scenario, entry) == StartOptionFault::None;
 }
 
 bool isPlayerFreeForStartingHero(const CmpScenario &scenario, const QList<uint16_t> &takenHeroes,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamedata/gamecatalogue.h"
+
 #include <QList>
 
 #include <cstdint>
@@ -15,6 +17,26 @@ struct StartingHero;
 
 // Whether a building bonus may be given for a main town of the given type.
 bool isBuildingAllowed(uint8_t building, uint8_t townType);
+
+// Which rule an entry breaks, so that the pages' trace and the campaign check can say why.
+enum class StartOptionFault {
+    None,
+    NoSuchPlayer,       // the player is not one of the map's eight
+    NotHumanPlayable,   // a starting hero or crossover for a player no human may play
+    NoMainTown,         // a building bonus for a player without a main town of a known type
+    BuildingNotAllowed, // a building bonus that the main town's type forbids
+    NoGeneratedHero,    // a generated or town hero for a player whose town generates none
+    HeroNotOnMap,       // a hero bonus for a hero the player does not own on the map
+    HeroUnavailable,    // a starting hero from the town that the map keeps out of the game
+    SourceNotRequired,  // a crossover from a scenario that this one does not require
+};
+
+StartOptionFault bonusFault(const CmpScenario &scenario, int player, const CmpBonus &bonus);
+StartOptionFault startingHeroFault(const CmpScenario &scenario, const StartingHero &entry,
+                                   const GameCatalogue &catalogue = gameCatalogue());
+// With `sources` given (the scenarios this one requires), a crossover must come from one of them.
+StartOptionFault crossoverFault(const CmpScenario &scenario, const CmpHeroCrossover &entry,
+                                const QList<int> *sources = nullptr);
 
 // A bonus given to `player`: a hero bonus needs the most powerful hero, a generated hero of a
 // player whose main town generates one, or a hero the player owns on the map; a building bonus

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "campaign/campaignlimits.h"
+
 class QAbstractButton;
 class QTableWidget;
 
@@ -7,7 +9,7 @@ class QTableWidget;
 // three entries, shown in tables with low rows.
 namespace OptionTable {
 
-constexpr int maxRows = 3;
+constexpr int maxRows = maxStartOptions;
 constexpr int rowHeight = 17;
 
 // The header font, a row height below the style's smallest section, and tool tips that show

@@ -1,4 +1,5 @@
 #include "app/editorresources.h"
+#include "campaign/campaigncheck.h"
 #include "campaign/campaigncompare.h"
 #include "campaign/campaignfile.h"
 #include "campaign/campaigntexts.h"
@@ -20,8 +21,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QtTest>
 
@@ -70,6 +73,7 @@ private slots:
     void convertBackWithTheWarning();
     void undoAndRedoEachCommand_data();
     void undoAndRedoEachCommand();
+    void campaignCheck();
 
 private:
     // A copy of a sample campaign in the test's own folder.
@@ -723,6 +727,55 @@ void TestMainWindowFiles::undoAndRedoEachCommand() {
     QCOMPARE(window.windowTitle(), marked);
     redo->trigger();
     QCOMPARE(window.windowTitle(), clean);
+}
+
+// Saving a campaign with errors asks once, Yes by default. Check Campaign (F7) shows the findings
+// of the open campaign beside the main window and follows it to another file; a double click
+// opens Scenario Properties on the finding's scenario and tab.
+void TestMainWindowFiles::campaignCheck() {
+    FileChooserRecorder files;
+    MainWindow window;
+    MessageRecorder recorder;
+    const int errors = errorCount(checkCampaign(window.campaign())); // no scenario has a map
+    const QString question =
+        QStringLiteral("question|Veldmark: Tarq Campaign Editor|The campaign has %1 errors. "
+                       "Save anyway?")
+            .arg(errors);
+    const QString path = work->filePath(QStringLiteral("empty.y6c"));
+    files.answers = QStringList{path};
+    window.saveAs();
+    recorder.queueAnswer(Messages::No);
+    markChanged(window);
+    window.save();
+    QCOMPARE(recorder.lines(), (QStringList{question, question}));
+    QVERIFY(QFile::exists(path) && window.isModified());
+
+    QAction *check = action(window, "actionCheckCampaign");
+    QCOMPARE(check->shortcut(), QKeySequence(Qt::Key_F7));
+    check->trigger();
+    auto *findings = widget<QDialog>(window, "FindingsWindow");
+    QVERIFY(QTest::qWaitForWindowExposed(findings) && !findings->isModal());
+    auto *list = widget<QTreeWidget>(findings, "findingsList");
+    QVERIFY(list->topLevelItemCount() >= errors);
+    window.history()->setClean();
+    window.loadFile(sample(QStringLiteral("Marches.y6c")));
+    // The same crossover source twice in scenario 3, a region without map.
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QTreeWidgetItem *twice = list->topLevelItem(0);
+    QVERIFY(!twice->icon(0).isNull() && twice->text(2).contains("offered more than once"));
+    int row = -1, tab = -1;
+    whenShown<QDialog>("ScenarioInfo", [&](QDialog *dialog) {
+        row = widget<QListWidget>(dialog, "listWidget")->currentRow();
+        tab = widget<QTabWidget>(dialog, "tabWidget")->currentIndex();
+        dialog->reject();
+    });
+    // A double click as the system delivers it: a click, then the double click.
+    const QPoint centre = list->visualItemRect(twice).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(row, 3);
+    QCOMPARE(tab, 4); // Starting Options
+    QCOMPARE(recorder.lines().size(), 2);
 }
 
 QTEST_MAIN(TestMainWindowFiles)

@@ -1,6 +1,7 @@
 // tarq-campaign run as a program on the demo game: JSON of campaigns and maps, exporting maps,
 // exporting and importing texts, converting, messages on standard error and exit statuses.
 
+#include "campaign/campaigncheck.h"
 #include "campaignfilefixture.h"
 
 #include <QCryptographicHash>
@@ -56,6 +57,8 @@ private slots:
             << QStringList{"convert", "a.y6c", "b.y6c", "--map", "3", "--background", "1"};
         QTest::newRow("convert with a word") << QStringList{"convert", "a", "b", "--map", "x"};
         QTest::newRow("--map on another command") << QStringList{"resave", "a", "b", "--map", "3"};
+        QTest::newRow("check with two files") << QStringList{"check", "a.y6c", "b.y6c"};
+        QTest::newRow("--json on another command") << QStringList{"info", "a.y6c", "--json"};
     }
 
     void usageErrors() {
@@ -104,6 +107,51 @@ private slots:
         writeWholeFile(scratchFile("fens.y6m"), map);
         QCOMPARE(fens["mapHeader"].toObject(), json(tool({"map-info", scratchFile("fens.y6m")})));
         QVERIFY(scenarios[5]["mapHeader"].isNull() && scenarios[5]["startOptions"].isNull());
+    }
+
+    // check: 0 without errors (warnings alone too), 1 with errors, 2 for a file it cannot read;
+    // the help lists every check.
+    void checkExitStatuses_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("output");
+        const QString broken = sample("Broken.y6c");
+        QTest::newRow("clean") << QStringList{"check", sample("Chain.y6c")} << 0 << QStringList();
+        QTest::newRow("warnings only")
+            << QStringList{"check", sample("Marches.y6c")} << 0
+            << QStringList{"warning|region-without-map|5|The region Kestrel Coast has no "
+                           "scenario map and stays empty."};
+        // The broken sample holds every error the check knows.
+        QStringList errors{"error|map-unreadable|7|The map Damaged.y6m"}, ids;
+        for (const CheckDefinition &check : campaignChecks()) {
+            ids << QLatin1String(check.id);
+            if (check.severity == CheckSeverity::Error)
+                errors << QStringLiteral("error|%1|").arg(QLatin1String(check.id));
+        }
+        QTest::newRow("errors") << QStringList{"check", broken} << 1 << errors;
+        QTest::newRow("errors as JSON")
+            << QStringList{"check", broken, "--json"} << 1
+            << QStringList{"[\n", "\"id\": \"no-starting-scenario\"", "\"scenario\": null",
+                           "\"page\": \"starting-options\"", "\"severity\": \"warning\""};
+        QTest::newRow("missing file")
+            << QStringList{"check", scratch.filePath("missing.y6c")} << 2 << QStringList();
+        QTest::newRow("not a campaign")
+            << QStringList{"check", sample("GullRock.y6m")} << 2 << QStringList();
+        QTest::newRow("every id in the help") << QStringList{"--help"} << 0 << ids;
+    }
+
+    void checkExitStatuses() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, output);
+        const ProcessResult result = tool(arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        const QString printed = QString::fromLocal8Bit(result.standardOutput);
+        for (const QString &expected : output)
+            QVERIFY2(printed.contains(expected), qPrintable(printed));
+        if (output.isEmpty())
+            QCOMPARE(printed, QString());
+        QCOMPARE(result.standardError.isEmpty(), exitCode != 2);
     }
 
     void refusedInput_data() {

@@ -172,7 +172,7 @@ DemoCampaign marches(const CampaignWords &say) {
         page(0, 0, say("Mist lies on the Greywater Fens.", "Туман лежит над Сероводными топями."));
     fens.epilogues[0] = page(3, 3, say("The fens are ours.", "Топи наши."));
     fens.startOptions =
-        bonuses(0, {spell(5, 15), creature(MostPowerfulHero, 151, 12), building(16)});
+        bonuses(0, {spell(5, 15), creature(MostPowerfulHero, 151, 12), building(7)});
 
     DemoScenario hollowmere =
         scenario(say("Hollowmere: the drowned town.", "Пустоозерье: затонувший город."), 1, 2);
@@ -198,7 +198,7 @@ DemoCampaign marches(const CampaignWords &say) {
         page(7, 7, say("Only the third page is set.", "Задана только третья страница."));
     hills.heroKeeps = 0x05;
     hills.startOptions =
-        bonuses(0, {secondarySkill(180, 28, 3), resource(6, 2500), resource(0, -500)});
+        bonuses(0, {secondarySkill(96, 28, 3), resource(6, 2500), resource(0, -500)});
 
     DemoScenario reach = scenario(say("The Ashen Reach", "Пепельный край"), 3, 3);
     reach.map = say.map(QStringLiteral("AshenReach.y6m"));
@@ -259,7 +259,9 @@ DemoCampaign chain(const CampaignWords &say) {
     return campaign;
 }
 
-// A campaign on the map of twelve regions: prerequisite sets of two bytes.
+// A campaign on the map of twelve regions: prerequisite sets of two bytes. The empty baronies
+// keep the chain they were given; the game passes over them, and the scenarios with maps require
+// only scenarios with maps, as the editor offers them.
 DemoCampaign baronies(const CampaignWords &say) {
     DemoCampaign campaign;
     campaign.fileName = QStringLiteral("Baronies.y6c");
@@ -278,10 +280,11 @@ DemoCampaign baronies(const CampaignWords &say) {
     }
     campaign.scenarios[0].map = say.map(QStringLiteral("Thornholm.y6m"));
     campaign.scenarios[5].map = say.map(QStringLiteral("WreckersBay.y6m"));
+    campaign.scenarios[5].prerequisites = {0};
     campaign.scenarios[9].map = say.map(QStringLiteral("OldMarches.y6m"));
-    campaign.scenarios[9].prerequisites = {0, 5, 8};
+    campaign.scenarios[9].prerequisites = {0, 5};
     campaign.scenarios[11].map = say.map(QStringLiteral("LockedKeep.y6m"));
-    campaign.scenarios[11].prerequisites = {9, 10};
+    campaign.scenarios[11].prerequisites = {9};
     campaign.scenarios[11].startOptions =
         bonuses(0, {building(7), creature(MostPowerfulHero, 121, 3)});
     campaign.scenarios[11].epilogues[1] =
@@ -346,5 +349,6 @@ QVector<DemoCampaign> demoCampaigns(const DemoOptions &options) {
             inFormat(old, QStringLiteral("Format6.y6c"), 6, 0),
             inFormat(old, QStringLiteral("Format10Sub0.y6c"), 10, 0),
             inFormat(old, QStringLiteral("Format10Sub1.y6c"), 10, 1),
-            inFormat(old, QStringLiteral("Format10Sub2.y6c"), 10, 2)};
+            inFormat(old, QStringLiteral("Format10Sub2.y6c"), 10, 2),
+            brokenCampaign(options.language)};
 }

@@ -78,5 +78,8 @@ QByteArray startingHeroes(const QVector<QPair<int, int>> &entries);
 // The regions of a campaign map of the demo game; none for a map it does not have.
 QVector<DemoRegion> demoCampaignRegions(int campaignMap, DemoLanguage language);
 
+// Broken.y6c: one fault of every kind the campaign check reports as an error (brokencampaign.cpp).
+DemoCampaign brokenCampaign(DemoLanguage language);
+
 // Every sample campaign, embedding sample maps of the demo game, worded in its language.
 QVector<DemoCampaign> demoCampaigns(const DemoOptions &options);

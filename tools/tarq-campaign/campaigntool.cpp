@@ -1,5 +1,6 @@
 #include "campaigntool.h"
 
+#include "campaign/campaigncheck.h"
 #include "campaign/campaignconversion.h"
 #include "campaign/campaignfile.h"
 #include "campaign/campaignfolder.h"
@@ -18,6 +19,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -26,9 +28,32 @@ namespace CampaignTool {
 
 namespace {
 
-void printJson(const QJsonObject &json) {
-    const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
+void printJson(const QJsonDocument &json) {
+    const QByteArray text = json.toJson(QJsonDocument::Indented);
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    std::fflush(stdout);
+}
+
+QJsonArray findingsJson(const QList<CheckFinding> &findings) {
+    QJsonArray json;
+    for (const CheckFinding &finding : findings)
+        json.append(QJsonObject{
+            {QStringLiteral("severity"), QLatin1String(severityName(finding.severity()))},
+            {QStringLiteral("id"), finding.id()},
+            {QStringLiteral("scenario"),
+             finding.scenario < 0 ? QJsonValue() : QJsonValue(finding.scenario)},
+            {QStringLiteral("page"), QLatin1String(pageName(finding.page))},
+            {QStringLiteral("text"), finding.text}});
+    return json;
+}
+
+void printFindingLines(const QList<CheckFinding> &findings) {
+    for (const CheckFinding &finding : findings) {
+        const QString scenario =
+            finding.scenario < 0 ? QStringLiteral("-") : QString::number(finding.scenario);
+        std::printf("%s|%s|%s|%s\n", severityName(finding.severity()), qPrintable(finding.id()),
+                    qPrintable(scenario), qPrintable(finding.text));
+    }
     std::fflush(stdout);
 }
 
@@ -56,8 +81,23 @@ int info(const QString &campaignPath) {
                                                            .arg(campaignFileVersion.major)
                                                            .arg(campaignFileVersion.minor)
                                                            .arg(campaignFileVersion.patch));
-    printJson(json);
+    printJson(QJsonDocument(json));
     return Success;
+}
+
+int check(const QString &campaignPath, bool json) {
+    CmpCampaign campaign;
+    if (!CampaignFile::load(campaignPath, campaign, gameCatalogue(),
+                            CampaignFile::UnreadableMaps::Keep)) {
+        printError(QStringLiteral("%1: the campaign cannot be read").arg(campaignPath));
+        return Unreadable;
+    }
+    const QList<CheckFinding> findings = checkCampaign(campaign);
+    if (json)
+        printJson(QJsonDocument(findingsJson(findings)));
+    else
+        printFindingLines(findings);
+    return errorCount(findings) > 0 ? HasErrors : Success;
 }
 
 int mapInfo(const QString &mapPath) {
@@ -77,7 +117,7 @@ int mapInfo(const QString &mapPath) {
                           mapErrorMessage(result, QFileInfo(mapPath).fileName()));
         return Refused;
     }
-    printJson(mapHeaderJson(header));
+    printJson(QJsonDocument(mapHeaderJson(header)));
     return Success;
 }
 

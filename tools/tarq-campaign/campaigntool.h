@@ -6,10 +6,14 @@
 // standard error (through the installed message reporter), and returns the exit status.
 namespace CampaignTool {
 
-enum ExitStatus { Success = 0, Refused = 1, UsageError = 2 };
+// check uses 1 for a campaign with errors and 2 also for a file it cannot read.
+enum ExitStatus { Success = 0, Refused = 1, UsageError = 2, HasErrors = 1, Unreadable = 2 };
 
 // The whole campaign as JSON. Needs the game catalogue.
 int info(const QString &campaignPath);
+// Checks the campaign: one line "severity|id|scenario|text" per finding, or a JSON array. A map
+// the editor would refuse is kept and reported. Needs the game catalogue.
+int check(const QString &campaignPath, bool json);
 // The header of a map file as JSON.
 int mapInfo(const QString &mapPath);
 // Loads the campaign and saves it as the editor saves. Needs the game catalogue.

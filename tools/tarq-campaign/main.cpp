@@ -5,6 +5,7 @@
 #include "campaigntool.h"
 #include "gamedataloader.h"
 
+#include "campaign/campaigncheck.h"
 #include "gamedata/gamefolder.h"
 
 #include <QCommandLineParser>
@@ -20,6 +21,10 @@ const char *const description =
     "\n"
     "Commands:\n"
     "  info FILE.y6c             Print the whole campaign as JSON.\n"
+    "  check FILE.y6c [--json]   Check the campaign: one line severity|id|scenario|text per\n"
+    "                            finding (scenario - for the campaign as a whole), or a JSON\n"
+    "                            array. Exit status 0 without errors (warnings alone too),\n"
+    "                            1 with errors, 2 when the file cannot be read.\n"
     "  map-info FILE.y6m         Print the map's header as JSON.\n"
     "  resave IN.y6c OUT.y6c     Load the campaign and save it as the editor saves.\n"
     "  export-maps FILE.y6c DIR  Write every embedded map into DIR under its map name.\n"
@@ -49,10 +54,21 @@ struct Command {
     bool needsCatalogue;
 };
 
-const Command commands[] = {
-    {"info", 1, true},        {"map-info", 1, false},    {"resave", 2, true},
-    {"export-maps", 2, true}, {"export-texts", 2, true}, {"import-texts", 3, true},
-    {"convert", 2, true},     {"unpack", 2, true},       {"pack", 2, true}};
+const Command commands[] = {{"info", 1, true},         {"check", 1, true},
+                            {"map-info", 1, false},    {"resave", 2, true},
+                            {"export-maps", 2, true},  {"export-texts", 2, true},
+                            {"import-texts", 3, true}, {"convert", 2, true},
+                            {"unpack", 2, true},       {"pack", 2, true}};
+
+// The description with every check the check command runs.
+QString describeChecks() {
+    QString text = QString::fromLatin1(description) + QStringLiteral("\n\nChecks:\n");
+    for (const CheckDefinition &check : campaignChecks())
+        text += QStringLiteral("  %1 %2\n      %3\n")
+                    .arg(QLatin1String(severityName(check.severity)), -8)
+                    .arg(QLatin1String(check.id), QLatin1String(check.summary));
+    return text;
+}
 
 int usageError(const QCommandLineParser &parser, const QString &problem) {
     std::fprintf(stderr, "tarq-campaign: %s\n\n%s", qPrintable(problem),
@@ -66,7 +82,7 @@ int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(TARQ_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(description));
+    parser.setApplicationDescription(describeChecks());
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption game(QStringLiteral("game"),
@@ -84,9 +100,12 @@ int main(int argc, char *argv[]) {
                                                        "converted campaign."),
                                         QStringLiteral("ID"));
     parser.addOption(background);
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("check: print the findings as a JSON array."));
+    parser.addOption(json);
     parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("info, map-info, resave, export-maps, unpack, pack, export-texts, "
+        QStringLiteral("info, check, map-info, resave, export-maps, unpack, pack, export-texts, "
                        "import-texts or convert."));
     parser.addPositionalArgument(QStringLiteral("arguments"),
                                  QStringLiteral("The command's files."), QStringLiteral("[...]"));
@@ -120,6 +139,9 @@ int main(int argc, char *argv[]) {
         return usageError(parser, isConvert ? QStringLiteral("convert needs --map or --background")
                                             : QStringLiteral("--map and --background belong to "
                                                              "convert"));
+    const bool isCheck = QLatin1String(command->name) == QLatin1String("check");
+    if (parser.isSet(json) && !isCheck)
+        return usageError(parser, QStringLiteral("--json belongs to check"));
     if (parser.isSet(map) && parser.isSet(background))
         return usageError(parser, QStringLiteral("convert takes --map or --background, not both"));
     int target = -1;
@@ -135,11 +157,14 @@ int main(int argc, char *argv[]) {
     QString error;
     if (!(command->needsCatalogue ? loadGameCatalogue(&error) : loadTextCodec(&error))) {
         std::fprintf(stderr, "tarq-campaign: %s\n", qPrintable(error));
-        return CampaignTool::Refused;
+        // A check that cannot run must not read as a campaign with errors.
+        return isCheck ? CampaignTool::Unreadable : CampaignTool::Refused;
     }
     const QString name = QLatin1String(command->name);
     if (name == QLatin1String("info"))
         return CampaignTool::info(arguments[1]);
+    if (isCheck)
+        return CampaignTool::check(arguments[1], parser.isSet(json));
     if (name == QLatin1String("map-info"))
         return CampaignTool::mapInfo(arguments[1]);
     if (name == QLatin1String("resave"))

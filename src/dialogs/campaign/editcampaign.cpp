@@ -1,5 +1,6 @@
 #include "dialogs/campaign/editcampaign.h"
 
+#include "campaign/campaignlimits.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
 #include "campaignmap/campaignmappreview.h"
@@ -20,8 +21,6 @@
 
 namespace {
 
-// The longest campaign description the game shows.
-constexpr int maxDescriptionLength = 300;
 // Row of the editor text table with the caption of the difficulty check box.
 constexpr int difficultyCaptionRow = 55;
 

@@ -1,9 +1,10 @@
 #include "dialogs/scenario/scenariogeneral.h"
 
+#include "campaign/campaignlimits.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/mapimport.h"
 #include "campaign/optiontexts.h"
-#include "dialogs/scenario/prerequisitegraph.h"
+#include "campaign/prerequisitegraph.h"
 #include "gamedata/filechooser.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"

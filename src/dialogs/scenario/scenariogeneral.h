@@ -18,9 +18,6 @@ class ScenarioGeneral : public ScenarioPage {
     Q_OBJECT
 
 public:
-    // The region text holds at most this many characters.
-    static constexpr int maxRegionTextLength = 600;
-
     explicit ScenarioGeneral(QWidget *parent = nullptr);
     ~ScenarioGeneral() override;
 

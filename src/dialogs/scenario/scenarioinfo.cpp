@@ -156,6 +156,10 @@ int ScenarioInfo::currentScenarioIndex() const {
     return item ? item->data(Qt::UserRole).toInt() : 0;
 }
 
+void ScenarioInfo::showTab(Tab tab) {
+    ui->tabWidget->setCurrentIndex(tab);
+}
+
 void ScenarioInfo::markScenariosModified() {
     modified = true;
 }

@@ -35,6 +35,8 @@ public:
     bool scenariosModified() const { return modified; }
     const CmpCampaign &campaign() const { return copy; }
     int currentScenarioIndex() const;
+    // Shows the tab as if the user had chosen it.
+    void showTab(Tab tab);
 
     // Used by the pages.
     void relabelCurrentScenario();

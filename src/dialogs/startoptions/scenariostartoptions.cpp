@@ -2,9 +2,9 @@
 #include "widgets/optiontable.h"
 
 #include "campaign/cmpcampaign.h"
+#include "campaign/prerequisitegraph.h"
 #include "campaign/startoptionchecks.h"
 #include "dialogs/crossover/herocrossover.h"
-#include "dialogs/scenario/prerequisitegraph.h"
 #include "dialogs/startoptions/startingbonus.h"
 #include "dialogs/startoptions/startingherooptions.h"
 #include "dialogs/startoptions/startoptiontablechecks.h"

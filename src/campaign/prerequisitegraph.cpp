@@ -1,4 +1,4 @@
-#include "dialogs/scenario/prerequisitegraph.h"
+#include "campaign/prerequisitegraph.h"
 
 #include "campaign/cmpcampaign.h"
 
