@@ -30,14 +30,6 @@ namespace {
 
 const QString applicationTitle = QStringLiteral("Veldmark: Tarq Campaign Editor");
 
-QStringList visibleRecentEntries(MainWindow &window) {
-    QStringList entries;
-    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
-        if (action->isVisible() && action->toolTip() == QLatin1String("hint 9"))
-            entries.append(action->text() + QLatin1Char('|') + action->data().toString());
-    return entries;
-}
-
 // Drags data onto the window and, when the window takes the drag, drops it there.
 bool dropOnWindow(MainWindow &window, const QList<QUrl> &urls) {
     QMimeData data;
@@ -66,11 +58,9 @@ private slots:
     void formActionsAndMenus();
     void editorPictures();
     void aboutBoxIsModal();
-    void hintsAndShortcuts();
-    void untitledTitle();
+    void propertiesKeys();
     void fileBaseNames_data();
     void fileBaseNames();
-    void recentFileActions();
     void unreadableFiles();
     void droppedFileIsOpened();
     void wrongKindOfFileRefused_data();
@@ -101,27 +91,45 @@ void TestMainWindow::init() {
     QDir(game + QStringLiteral("/Maps")).removeRecursively();
 }
 
+// Each action's shortcut (if any) and hint row (if any): its tool tip, and the hint bar's text
+// while the mouse is over it.
 void TestMainWindow::formActionsAndMenus() {
     MainWindow window;
-    const std::pair<const char *, const char *> keys[] = {
-        {"actionNew", "Ctrl+N"},
-        {"actionOpen", "Ctrl+O"},
-        {"actionSave", "Ctrl+S"},
-        {"actionSave_As", "Ctrl+Shift+S"},
-        {"actionClose", "Ctrl+W"},
-        {"actionUndo", "Ctrl+Z"},
-        {"actionRedo", "Ctrl+Y"},
-        {"actionRefresh_Scenario_Maps", "Ctrl+R"},
-        {"actionExport_Scenario_Maps", "Ctrl+E"},
-    };
-    for (const auto &key : keys)
-        QCOMPARE(window.findChild<QAction *>(QLatin1String(key.first))->shortcut(),
-                 QKeySequence(QString::fromLatin1(key.second)));
-    QVERIFY(!window.findChild<QAction *>(QStringLiteral("actionUndo"))->isEnabled());
-    QVERIFY(!window.findChild<QAction *>(QStringLiteral("actionRedo"))->isEnabled());
+    const struct {
+        const char *name;
+        const char *keys;
+        int hint;
+    } actions[] = {{"actionNew", "Ctrl+N", 1},
+                   {"actionOpen", "Ctrl+O", 2},
+                   {"actionSave", "Ctrl+S", 3},
+                   {"actionSave_As", "Ctrl+Shift+S", 4},
+                   {"actionClose", "Ctrl+W", -1},
+                   {"actionAbout", nullptr, 5},
+                   {"actionExit", nullptr, 6},
+                   {"actionUndo", "Ctrl+Z", -1},
+                   {"actionRedo", "Ctrl+Y", -1},
+                   {"actionRefresh_Scenario_Maps", "Ctrl+R", 16},
+                   {"actionExport_Scenario_Maps", "Ctrl+E", 17},
+                   {"campaignProperties", nullptr, 18},
+                   {"scenarioProperties", nullptr, 19},
+                   {"actionExport_Texts", nullptr, 20},
+                   {"actionImport_Texts", nullptr, 21}};
+    auto *hintLabel = widget<QLabel>(window, "hintLabel");
+    for (const auto &expected : actions) {
+        auto *action = widget<QAction>(window, expected.name);
+        if (expected.keys)
+            QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(expected.keys)));
+        if (expected.hint < 0)
+            continue;
+        QCOMPARE(action->toolTip(), QStringLiteral("hint %1").arg(expected.hint));
+        action->hover();
+        QCOMPARE(hintLabel->text(), QStringLiteral("hint %1").arg(expected.hint));
+    }
+    QVERIFY(!widget<QAction>(window, "actionUndo")->isEnabled());
+    QVERIFY(!widget<QAction>(window, "actionRedo")->isEnabled());
 
     QStringList fileMenu;
-    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+    for (QAction *action : widget<QMenu>(window, "menuFile")->actions())
         fileMenu.append(action->isSeparator()            ? QStringLiteral("-")
                         : action->objectName().isEmpty() ? QStringLiteral("recent")
                                                          : action->objectName());
@@ -178,44 +186,20 @@ void TestMainWindow::aboutBoxIsModal() {
         wasModal = dialog->isModal();
         dialog->reject();
     });
-    window.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger();
+    widget<QAction>(window, "actionAbout")->trigger();
     QVERIFY(wasModal);
     QVERIFY(shown.isNull()); // closed and destroyed
     QCOMPARE(window.findChildren<QDialog *>().size(), 0);
 }
 
-void TestMainWindow::hintsAndShortcuts() {
+// "Return" and "Ctrl+Return" reach the two properties actions.
+void TestMainWindow::propertiesKeys() {
     MainWindow window;
-    auto *hintLabel = window.findChild<QLabel *>(QStringLiteral("hintLabel"));
-    auto *regionLabel = window.findChild<QLabel *>(QStringLiteral("regionLabel"));
-    QVERIFY(hintLabel && regionLabel);
-    const std::pair<const char *, int> rows[] = {
-        {"actionNew", 1},
-        {"actionOpen", 2},
-        {"actionSave", 3},
-        {"actionSave_As", 4},
-        {"actionAbout", 5},
-        {"actionExit", 6},
-        {"actionRefresh_Scenario_Maps", 16},
-        {"actionExport_Scenario_Maps", 17},
-        {"campaignProperties", 18},
-        {"scenarioProperties", 19},
-        {"actionExport_Texts", 20},
-        {"actionImport_Texts", 21},
-    };
-    for (const auto &row : rows) {
-        auto *action = window.findChild<QAction *>(QLatin1String(row.first));
-        QCOMPARE(action->toolTip(), QStringLiteral("hint %1").arg(row.second));
-        action->hover();
-        QCOMPARE(hintLabel->text(), QStringLiteral("hint %1").arg(row.second));
-    }
-
-    // "Return" and "Ctrl+Return" reach the two properties actions.
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto *scenario = window.findChild<QAction *>(QStringLiteral("scenarioProperties"));
-    auto *campaign = window.findChild<QAction *>(QStringLiteral("campaignProperties"));
+    auto *scenario = widget<QAction>(window, "scenarioProperties");
+    auto *campaign = widget<QAction>(window, "campaignProperties");
     scenario->setEnabled(true);
     campaign->setEnabled(true);
     // Only the keys are checked here; the window they open has tests of its own.
@@ -230,14 +214,6 @@ void TestMainWindow::hintsAndShortcuts() {
     QCOMPARE(campaignSpy.count(), 1);
     QTest::keyClick(&window, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(scenarioSpy.count(), 2);
-}
-
-void TestMainWindow::untitledTitle() {
-    MainWindow window;
-    const QString untitled = QStringLiteral("Untitled.y6c - ") + applicationTitle;
-    QCOMPARE(window.windowTitle(), untitled);
-    markChanged(window);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled.y6c* - ") + applicationTitle);
 }
 
 void TestMainWindow::fileBaseNames_data() {
@@ -259,35 +235,14 @@ void TestMainWindow::fileBaseNames() {
     QCOMPARE(fileBaseName(path), baseName);
 }
 
-void TestMainWindow::recentFileActions() {
-    storeRecentFiles({"/a/one.y6c", "/b/two.y6c"});
-    MainWindow window;
-    QCOMPARE(visibleRecentEntries(window),
-             QStringList({"&1 one.y6c|/a/one.y6c", "&2 two.y6c|/b/two.y6c"}));
-
-    // A recent-file entry opens its path; a missing one is reported.
-    MessageRecorder recorder;
-    QAction *first = nullptr;
-    for (QAction *action : window.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
-        if (action->data().toString() == QLatin1String("/a/one.y6c"))
-            first = action;
-    QVERIFY(first);
-    first->trigger();
-    QCOMPARE(recorder.messages.size(), 1);
-    QVERIFY(recorder.messages[0].text.startsWith(QStringLiteral("Cannot read file /a/one.y6c:\n")));
-}
-
 void TestMainWindow::unreadableFiles() {
     MainWindow window;
     MessageRecorder recorder;
     const QString missing = temporary.filePath(QStringLiteral("missing.y6c"));
     window.loadFile(missing);
-    QCOMPARE(recorder.messages.size(), 1);
-    QCOMPARE(recorder.messages[0].kind, Messages::Kind::Warning);
-    QCOMPARE(recorder.messages[0].title, QStringLiteral("Error"));
+    QCOMPARE(recorder.lines(), QStringList{"warning|Error|Cannot read file " + missing +
+                                           ":\\nNo such file or directory."});
     QCOMPARE(recorder.messages[0].buttons, Messages::Buttons(Messages::Ok));
-    QCOMPARE(recorder.messages[0].text,
-             QStringLiteral("Cannot read file %1:\nNo such file or directory.").arg(missing));
     QCOMPARE(window.currentFile(), QString());
     QCOMPARE(window.windowTitle(), QStringLiteral("Untitled.y6c - ") + applicationTitle);
 
@@ -324,36 +279,36 @@ void TestMainWindow::wrongKindOfFileRefused() {
     QCOMPARE(window.currentFile(), QString());
 }
 
+// The first of the dropped files is opened, whether dropped on the window or on the map view's
+// scene; another scene keeps its drops.
 void TestMainWindow::droppedFileIsOpened() {
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     MessageRecorder recorder;
     const QString dropped = temporary.filePath(QStringLiteral("dropped.y6c"));
-    QVERIFY(dropOnWindow(window, {QUrl::fromLocalFile(dropped)}));
+    QVERIFY(dropOnWindow(window, {QUrl::fromLocalFile(dropped), QUrl::fromLocalFile("/other")}));
     QCOMPARE(recorder.messages.size(), 1);
     QVERIFY(recorder.messages[0].text.startsWith(QStringLiteral("Cannot read file ") + dropped));
 
-    // The map view's scene takes drops as well; another scene keeps its own.
-    auto *view = window.findChild<QGraphicsView *>();
-    QVERIFY(view && view->scene());
+    auto *scene = widget<QGraphicsView>(window, "graphicsView")->scene();
     const QString onScene = temporary.filePath(QStringLiteral("onscene.y6c"));
     QMimeData sceneData;
     sceneData.setUrls({QUrl::fromLocalFile(onScene)});
-    QGraphicsSceneDragDropEvent sceneEnter(QEvent::GraphicsSceneDragEnter);
-    sceneEnter.setMimeData(&sceneData);
-    sceneEnter.setProposedAction(Qt::CopyAction);
-    sceneEnter.ignore();
-    QApplication::sendEvent(view->scene(), &sceneEnter);
-    QVERIFY(sceneEnter.isAccepted());
-    QGraphicsSceneDragDropEvent sceneDrop(QEvent::GraphicsSceneDrop);
-    sceneDrop.setMimeData(&sceneData);
-    sceneDrop.setProposedAction(Qt::CopyAction);
-    QApplication::sendEvent(view->scene(), &sceneDrop);
+    const auto sendTo = [&sceneData](QGraphicsScene *target, QEvent::Type type) {
+        QGraphicsSceneDragDropEvent event(type);
+        event.setMimeData(&sceneData);
+        event.setProposedAction(Qt::CopyAction);
+        event.ignore();
+        QApplication::sendEvent(target, &event);
+        return event.isAccepted();
+    };
+    QVERIFY(sendTo(scene, QEvent::GraphicsSceneDragEnter));
+    sendTo(scene, QEvent::GraphicsSceneDrop);
     QCOMPARE(recorder.messages.size(), 2);
     QVERIFY(recorder.messages[1].text.startsWith(QStringLiteral("Cannot read file ") + onScene));
     QGraphicsScene otherScene;
-    QApplication::sendEvent(&otherScene, &sceneDrop);
+    sendTo(&otherScene, QEvent::GraphicsSceneDrop);
     QCOMPARE(recorder.messages.size(), 2);
     QVERIFY(!dropOnWindow(window, {})); // data without URLs is refused at drag enter
 }
@@ -389,10 +344,7 @@ void TestMainWindow::saveQuestion() {
     recorder.queueAnswer(Messages::Button(answer));
     window.close();
     QCOMPARE(window.isVisible(), !closes);
-    QCOMPARE(recorder.messages.size(), 1);
-    QCOMPARE(recorder.messages[0].kind, Messages::Kind::Warning);
-    QCOMPARE(recorder.messages[0].title, applicationTitle);
-    QCOMPARE(recorder.messages[0].text, text);
+    QCOMPARE(recorder.lines(), QStringList{"warning|" + applicationTitle + '|' + text});
     QCOMPARE(recorder.messages[0].buttons,
              Messages::Buttons(Messages::Yes | Messages::No | Messages::Cancel));
     QCOMPARE(recorder.messages[0].defaultButton, Messages::Yes);
