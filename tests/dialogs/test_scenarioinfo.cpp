@@ -46,12 +46,6 @@ void press(QWidget *window, const char *button) {
     QTest::mouseRelease(widget<QPushButton>(window, button), Qt::LeftButton);
 }
 
-// Makes the first scenario current and deletes it.
-void deleteFirstScenario(QWidget *window) {
-    widget<QListWidget>(window, "listWidget")->setCurrentRow(0);
-    press(window, "deleteBtn");
-}
-
 // "U D A X Z": which of Up, Down, Add, Delete and Delete all are enabled, as a word of 0 and 1.
 QString buttonStates(QWidget *window) {
     QString states;
@@ -120,25 +114,12 @@ private slots:
         const CmpCampaign campaign = withMap ? campaignWithMap() : campaignWithoutMap(count);
         ScenarioInfo window(nullptr, campaign, testCampaignMap, row);
         QCOMPARE(::buttonStates(&window), states);
-    }
-
-    // In a campaign with map nothing adds or deletes scenarios, whatever the list holds.
-    void withMapKeepsItsScenarios() {
-        // Start options are stored, so that showing a scenario's starting options writes back
-        // what it read (a scenario with a map and without a record receives one).
-        CmpCampaign campaign = campaignWithMap();
-        for (CmpScenario &scenario : campaign.scenarios)
-            scenario.startOptions = makeStartOptions(StartingBonusSet{});
-        ScenarioInfo window(nullptr, campaign, testCampaignMap, 1);
-        auto *list = widget<QListWidget>(&window, "listWidget");
-        for (int row : {0, 3, 5}) {
-            list->setCurrentRow(row);
-            QCOMPARE(::buttonStates(&window).mid(2), QStringLiteral("000"));
-        }
+        if (!withMap)
+            return;
+        // In a campaign with map nothing adds or deletes scenarios, even through the slots.
         QMetaObject::invokeMethod(&window, "buttonAdd");
         QMetaObject::invokeMethod(&window, "buttonDelete");
         QCOMPARE(window.campaign().scenarios.size(), testRegionCount);
-        QVERIFY(!window.scenariosModified());
     }
 
     void addAppendsWithoutSelecting() {
@@ -263,10 +244,10 @@ private slots:
         QCOMPARE(prerequisiteEdges(window.campaign()), QString());
     }
 
-    // Moving the selection commits the pages into the scenario left and shows the next one.
-    void selectionCommitsPreviousScenario() {
-        CmpCampaign campaign = campaignWithMap();
-        ScenarioInfo window(nullptr, campaign, testCampaignMap, 0);
+    // Moving the selection commits the pages into the scenario left and shows the next one;
+    // leaving the tab commits as well.
+    void selectionAndTabChangeCommit() {
+        ScenarioInfo window(nullptr, campaignWithMap(), testCampaignMap, 0);
         auto *difficulty = widget<QComboBox>(&window, "difficultyCombobox");
         difficulty->setCurrentIndex(3);
         QVERIFY(!window.scenariosModified());
@@ -276,15 +257,9 @@ private slots:
         QCOMPARE(difficulty->currentIndex(), 1); // scenario 4's own difficulty
         QCOMPARE(widget<QLabel>(&window, "regionNameLabel")->text(), QStringLiteral("Region 4"));
         QCOMPARE(::buttonStates(&window), QStringLiteral("11000"));
-    }
-
-    // Leaving a tab commits its page; returning keeps what was entered.
-    void tabChangeCommitsPage() {
-        ScenarioInfo window(nullptr, campaignWithMap(), testCampaignMap, 0);
-        widget<QComboBox>(&window, "difficultyCombobox")->setCurrentIndex(4);
-        QMetaObject::invokeMethod(&window, "tabChanged", Q_ARG(int, 3));
-        QCOMPARE(window.campaign().scenarios[0].difficulty, uint8_t(4));
-        QVERIFY(window.scenariosModified());
+        difficulty->setCurrentIndex(4);
+        widget<QTabWidget>(&window, "tabWidget")->setCurrentIndex(3);
+        QCOMPARE(window.campaign().scenarios[4].difficulty, uint8_t(4));
     }
 
     void customListIgnoresRightButton() {
@@ -351,7 +326,8 @@ private slots:
             openedOn = window->currentScenarioIndex();
             press(window, "downBtn");
             press(window, "addBtn");
-            deleteFirstScenario(window);
+            widget<QListWidget>(window, "listWidget")->setCurrentRow(0);
+            press(window, "deleteBtn");
             widget<QComboBox>(window, "difficultyCombobox")->setCurrentIndex(4);
             widget<QDialogButtonBox>(window, "buttonBox")
                 ->button(QDialogButtonBox::Cancel)
@@ -361,7 +337,6 @@ private slots:
         QCOMPARE(openedOn, 1);
         QCOMPARE(difficulties(), QList<int>({0, 1, 2}));
         QVERIFY(!mainWindow.isModified());
-        QCOMPARE(mainWindow.windowTitle().left(10), QStringLiteral("Chain.y6c "));
         QCOMPARE(selectedRegion, 1);
 
         whenShown<QWidget>("ScenarioInfo", [](QWidget *modal) {
@@ -372,7 +347,6 @@ private slots:
         mainWindow.findChild<QAction *>(QStringLiteral("scenarioProperties"))->trigger();
         QCOMPARE(difficulties(), QList<int>({4, 0, 2}));
         QVERIFY(mainWindow.isModified());
-        QCOMPARE(mainWindow.windowTitle().left(10), QStringLiteral("Chain.y6c*"));
         QCOMPARE(selectedRegion, 0);
 
         // OK without any change is no step: Undo takes back the edit above and no more.
