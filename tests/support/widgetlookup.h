@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 
 #include <functional>
 
@@ -64,6 +65,10 @@ void whenShown(const char *name, const std::function<void(T *)> &action) {
                 poll->stop();
                 poll->deleteLater();
                 action(shown);
+                // A check that failed inside action left the window up: close it, so that
+                // the failure is reported at once instead of the test waiting for its end.
+                if (QTest::currentTestFailed() && window->isVisible())
+                    window->close();
                 return;
             }
         }
