@@ -68,8 +68,7 @@ private slots:
     void exportAndRefreshMaps();
     void editorOpensCommandLineCampaign();
     void exportAndImportTexts();
-    void convertThroughTheDialog();
-    void convertBackWithTheWarning();
+    void convertBothWays();
     void undoAndRedoEachCommand_data();
     void undoAndRedoEachCommand();
     void campaignCheck();
@@ -449,48 +448,9 @@ void TestMainWindowFiles::exportAndImportTexts() {
         recorder.lines()[0].startsWith("warning|Error|Cannot write file " + unwritable + ":\\n"));
 }
 
-void TestMainWindowFiles::convertThroughTheDialog() {
-    MainWindow window;
-    MessageRecorder recorder;
-    window.loadFile(sample(QStringLiteral("Marches.y6c")));
-    selectedRegion = 3;
-    window.shownRegion = 3;
-
-    recorder.queueAnswer(Messages::Yes);
-    QStringList offered;
-    whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
-        QCOMPARE(widget<QLabel>(dialog, "convertLabel")->text(),
-                 QStringLiteral("Convert to campaign without map"));
-        QCOMPARE(widget<QLabel>(dialog, "bgLabel")->text(), QStringLiteral("Background"));
-        QCOMPARE(widget<QLabel>(dialog, "scCountLabel")->text(), QStringLiteral("5"));
-        QVERIFY(widget<QLabel>(dialog, "regCountLabel")->isHidden());
-        offered = offeredChoices(dialog);
-        auto *list = widget<QListWidget>(dialog, "listWidget");
-        QCOMPARE(list->currentRow(), 0);
-        list->setCurrentRow(1);
-        QTest::mouseClick(
-            widget<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok),
-            Qt::LeftButton);
-    });
-    action(window, "actionConvertCmp")->trigger();
-    QStringList backgrounds;
-    for (int index : gameCatalogue().campaignBackgrounds.keys())
-        backgrounds << QString::number(index);
-    QCOMPARE(offered, backgrounds);
-    QCOMPARE(recorder.lines(),
-             QStringList{"question|Save changes|Do you really want to convert the campaign "
-                         "to different type?"});
-    QVERIFY(!window.campaign().withMap);
-    QCOMPARE(window.campaign().background, offered.value(1).toInt());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Marches.y6c*") + titleEnd);
-    QCOMPARE(window.shownCampaignMap, 0);
-    QCOMPARE(window.shownRegion, 0);
-    QCOMPARE(currentCampaignMap, 0);
-    QCOMPARE(selectedRegion, 0);
-    QVERIFY(widget<QLabel>(window, "regionLabel")->text().isEmpty());
-}
-
-void TestMainWindowFiles::convertBackWithTheWarning() {
+// Chain, a campaign without map, to a campaign map and back through the real dialog: what it
+// shows, the question before the change, and the map and region shown after it.
+void TestMainWindowFiles::convertBothWays() {
     // A campaign map of two regions, fewer than the three scenarios with maps of Chain.
     GameCatalogue catalogue = mainWindowCatalogue(demo.path());
     catalogue.campaignMaps[2] = catalogue.campaignMaps[24];
@@ -549,6 +509,43 @@ void TestMainWindowFiles::convertBackWithTheWarning() {
     QCOMPARE(window.shownCampaignMap, 25);
     QCOMPARE(currentCampaignMap, 25);
     QVERIFY(window.isModified());
+
+    // Back without map, from region 3, on the second background.
+    selectedRegion = 3;
+    window.shownRegion = 3;
+    recorder.clear();
+    recorder.queueAnswer(Messages::Yes);
+    QStringList offered;
+    whenShown<QDialog>("ConvertCampaign", [&offered](QDialog *dialog) {
+        QCOMPARE(widget<QLabel>(dialog, "convertLabel")->text(),
+                 QStringLiteral("Convert to campaign without map"));
+        QCOMPARE(widget<QLabel>(dialog, "bgLabel")->text(), QStringLiteral("Background"));
+        QCOMPARE(widget<QLabel>(dialog, "scCountLabel")->text(), QStringLiteral("3"));
+        QVERIFY(widget<QLabel>(dialog, "regCountLabel")->isHidden());
+        offered = offeredChoices(dialog);
+        auto *list = widget<QListWidget>(dialog, "listWidget");
+        QCOMPARE(list->currentRow(), 0);
+        list->setCurrentRow(1);
+        QTest::mouseClick(
+            widget<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok),
+            Qt::LeftButton);
+    });
+    action(window, "actionConvertCmp")->trigger();
+    QStringList backgrounds;
+    for (int index : gameCatalogue().campaignBackgrounds.keys())
+        backgrounds << QString::number(index);
+    QCOMPARE(offered, backgrounds);
+    QCOMPARE(recorder.lines(),
+             QStringList{"question|Save changes|Do you really want to convert the campaign "
+                         "to different type?"});
+    QVERIFY(!window.campaign().withMap);
+    QCOMPARE(window.campaign().background, offered.value(1).toInt());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Chain.y6c*") + titleEnd);
+    QCOMPARE(window.shownCampaignMap, 0);
+    QCOMPARE(window.shownRegion, 0);
+    QCOMPARE(currentCampaignMap, 0);
+    QCOMPARE(selectedRegion, 0);
+    QVERIFY(widget<QLabel>(window, "regionLabel")->text().isEmpty());
     setGameCatalogue(mainWindowCatalogue(demo.path()));
 }
 
