@@ -2,8 +2,6 @@
 #include "app/filebasename.h"
 #include "app/mainwindow.h"
 #include "campaign/editorvalues.h"
-#include "demogamefixture.h"
-#include "gamedata/gamecatalogue.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/settingsfile.h"
 #include "mainwindowfixture.h"
@@ -20,7 +18,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
-#include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QUrl>

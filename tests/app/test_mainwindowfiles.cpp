@@ -1,7 +1,6 @@
 #include "app/editorresources.h"
 #include "campaign/campaigncheck.h"
 #include "campaign/campaigncompare.h"
-#include "campaign/campaignfile.h"
 #include "campaign/campaigntexts.h"
 #include "campaign/editorvalues.h"
 #include "gamedata/gamefolder.h"
@@ -26,7 +25,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <functional>
 
 namespace {
 
@@ -36,10 +34,6 @@ const QString textFilter = QStringLiteral("Text files (*.txt);;All Files (*)");
 const QString upgradeQuestion = QStringLiteral(
     "Campaign version will be updated and it will be impossible to open the campaign in older "
     "versions of Tarq campaign editor. Do you really want to save the campaign?");
-
-QAction *action(MainWindow &window, const char *name) {
-    return window.findChild<QAction *>(QLatin1String(name));
-}
 
 // What the conversion dialog's list offers: the background or campaign map of each row.
 QStringList offeredChoices(QDialog *dialog) {
@@ -165,7 +159,7 @@ void TestMainWindowFiles::openAndSave() {
     window.loadFile(copy);
     markChanged(window);
     recorder.queueAnswer(Messages::No);
-    action(window, "actionClose")->trigger();
+    widget<QAction>(window, "actionClose")->trigger();
     QCOMPARE(recorder.lines().last(),
              QStringLiteral("warning|Veldmark: Tarq Campaign Editor|Save changes to copy?"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Untitled.y6c") + titleEnd);
@@ -380,7 +374,7 @@ void TestMainWindowFiles::exportAndImportTexts() {
         return QString::fromUtf8(sharedSettings().getText("Campaign Editor", "Path"));
     };
     files.answers = QStringList{text};
-    action(window, "actionExport_Texts")->trigger();
+    widget<QAction>(window, "actionExport_Texts")->trigger();
     QCOMPARE(files.requests.last().caption, QStringLiteral("Save As"));
     QCOMPARE(files.requests.last().folder, QStringLiteral("Marches"));
     QCOMPARE(files.requests.last().filter, textFilter);
@@ -393,7 +387,7 @@ void TestMainWindowFiles::exportAndImportTexts() {
     refused.replace("The Marches", "Changed").replace("Homeward.\r\n\r\n", "");
     writeWholeFile(text, refused);
     files.answers = QStringList{text};
-    action(window, "actionImport_Texts")->trigger();
+    widget<QAction>(window, "actionImport_Texts")->trigger();
     QCOMPARE(files.requests.last().caption, QStringLiteral("Open"));
     QCOMPARE(files.requests.last().folder, gamePath(QStringLiteral("Maps")));
     QCOMPARE(files.requests.last().filter, textFilter);
@@ -530,7 +524,7 @@ void TestMainWindowFiles::convertBothWays() {
             widget<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok),
             Qt::LeftButton);
     });
-    action(window, "actionConvertCmp")->trigger();
+    widget<QAction>(window, "actionConvertCmp")->trigger();
     QStringList backgrounds;
     for (int index : gameCatalogue().campaignBackgrounds.keys())
         backgrounds << QString::number(index);
@@ -574,22 +568,22 @@ void TestMainWindowFiles::undoAndRedoEachCommand() {
             widget<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Renamed"));
             clickOk(dialog);
         });
-        action(window, "campaignProperties")->trigger();
+        widget<QAction>(window, "campaignProperties")->trigger();
     } else if (command == QLatin1String("Scenario Properties")) {
         whenShown<QWidget>("ScenarioInfo", [clickOk](QWidget *dialog) {
             widget<QComboBox>(dialog, "difficultyCombobox")->setCurrentIndex(4);
             clickOk(dialog);
         });
-        action(window, "scenarioProperties")->trigger();
+        widget<QAction>(window, "scenarioProperties")->trigger();
     } else if (command == QLatin1String("Convert Campaign")) {
         recorder.queueAnswer(Messages::Yes);
         whenShown<QDialog>("ConvertCampaign", [](QDialog *dialog) { dialog->accept(); });
-        action(window, "actionConvertCmp")->trigger();
+        widget<QAction>(window, "actionConvertCmp")->trigger();
     } else if (command == QLatin1String("Import Texts")) {
         const QString text = work->filePath(QStringLiteral("texts.txt"));
         writeWholeFile(text, exportCampaignTexts(before).replace("The Long Road", "Short Road"));
         files.answers = QStringList{text};
-        action(window, "actionImport_Texts")->trigger();
+        widget<QAction>(window, "actionImport_Texts")->trigger();
     } else {
         window.exportMaps();
         const CmpScenario &first = *std::find_if(before.scenarios.begin(), before.scenarios.end(),
@@ -597,7 +591,7 @@ void TestMainWindowFiles::undoAndRedoEachCommand() {
         const QString other = demo.filePath(QStringLiteral("Maps/TarqCrossing.y6m"));
         QVERIFY(readWholeFile(other) != first.mapData);
         writeWholeFile(work->filePath(first.mapName), readWholeFile(other));
-        action(window, "actionRefresh_Scenario_Maps")->trigger();
+        widget<QAction>(window, "actionRefresh_Scenario_Maps")->trigger();
     }
     QCOMPARE(recorder.lines().filter(QStringLiteral("|Error|")), QStringList());
     const CmpCampaign after = window.campaign();
@@ -607,8 +601,8 @@ void TestMainWindowFiles::undoAndRedoEachCommand() {
         if (before.scenarios[i].mapData == after.scenarios[i].mapData)
             QVERIFY(after.scenarios[i].mapData.isSharedWith(before.scenarios[i].mapData));
 
-    QAction *undo = action(window, "actionUndo");
-    QAction *redo = action(window, "actionRedo");
+    QAction *undo = widget<QAction>(window, "actionUndo");
+    QAction *redo = widget<QAction>(window, "actionRedo");
     const QString marked = QStringLiteral("Chain.y6c*") + titleEnd;
     const QString clean = QStringLiteral("Chain.y6c") + titleEnd;
     QCOMPARE(undo->text(), QStringLiteral("Undo ") + command);
@@ -652,7 +646,7 @@ void TestMainWindowFiles::campaignCheck() {
     QCOMPARE(recorder.lines(), (QStringList{question, question}));
     QVERIFY(QFile::exists(path) && window.isModified());
 
-    QAction *check = action(window, "actionCheckCampaign");
+    QAction *check = widget<QAction>(window, "actionCheckCampaign");
     QCOMPARE(check->shortcut(), QKeySequence(Qt::Key_F7));
     check->trigger();
     auto *findings = widget<QDialog>(window, "FindingsWindow");
