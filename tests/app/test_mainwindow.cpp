@@ -310,38 +310,30 @@ void TestMainWindow::droppedFileIsOpened() {
     QVERIFY(!dropOnWindow(window, {})); // data without URLs is refused at drag enter
 }
 
+// The question before a changed campaign is closed; the file tests hold the question of an
+// old-version campaign.
 void TestMainWindow::saveQuestion_data() {
     QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("oldVersion");
     QTest::addColumn<bool>("closes");
-    QTest::addColumn<QString>("text");
-    const QString plain = QStringLiteral("Save changes to Untitled?");
-    const QString upgrade = QStringLiteral(
-        "Campaign version will be updated and it will be impossible to open the campaign in "
-        "older versions of Tarq campaign editor. Do you really want to save the Untitled?");
-    QTest::newRow("cancel keeps the window") << int(Messages::Cancel) << false << false << plain;
-    QTest::newRow("no closes without saving") << int(Messages::No) << false << true << plain;
-    QTest::newRow("yes, name not given: stays") << int(Messages::Yes) << false << false << plain;
-    QTest::newRow("old version: other text") << int(Messages::Cancel) << true << false << upgrade;
+    QTest::newRow("cancel keeps the window") << int(Messages::Cancel) << false;
+    QTest::newRow("no closes without saving") << int(Messages::No) << true;
+    QTest::newRow("yes, name not given: stays") << int(Messages::Yes) << false;
 }
 
 void TestMainWindow::saveQuestion() {
     QFETCH(int, answer);
-    QFETCH(bool, oldVersion);
     QFETCH(bool, closes);
-    QFETCH(QString, text);
     FileChooserRecorder files;
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    if (oldVersion)
-        campaignFileVersion = CmpVersion{1, 7, 2};
     markChanged(window);
     MessageRecorder recorder;
     recorder.queueAnswer(Messages::Button(answer));
     window.close();
     QCOMPARE(window.isVisible(), !closes);
-    QCOMPARE(recorder.lines(), QStringList{"warning|" + applicationTitle + '|' + text});
+    QCOMPARE(recorder.lines(),
+             QStringList{"warning|" + applicationTitle + "|Save changes to Untitled?"});
     QCOMPARE(recorder.messages[0].buttons,
              Messages::Buttons(Messages::Yes | Messages::No | Messages::Cancel));
     QCOMPARE(recorder.messages[0].defaultButton, Messages::Yes);
