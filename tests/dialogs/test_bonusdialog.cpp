@@ -1,5 +1,6 @@
 // The bonus editor on the demo game's maps: the lists each page offers per player, when OK may
 // be pressed, and every bonus type through the dialog and back.
+#include "campaign/bonuschoices.h"
 #include "campaign/cmpscenario.h"
 #include "campaign/heroids.h"
 #include "campaign/mapheaderreader.h"
@@ -53,9 +54,18 @@ QPushButton *okButton(const BonusDialog &dialog) {
     return dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok);
 }
 
-bool isSortedByText(const QComboBox *combo) {
-    const QStringList list = comboTexts(combo);
-    return std::is_sorted(list.begin(), list.end());
+Values valuesOf(const ChoiceList &choices) {
+    Values values;
+    for (const ChoiceEntry &entry : choices)
+        values.append(entry.value);
+    return values;
+}
+
+QStringList textsOf(const ChoiceList &choices) {
+    QStringList texts;
+    for (const ChoiceEntry &entry : choices)
+        texts.append(entry.text);
+    return texts;
 }
 
 QTableWidgetItem *itemOf(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
@@ -120,90 +130,55 @@ private slots:
             << "AshenReach.y6m" << 4 << Values{MostPowerfulHero, 9} << -1;
     }
 
+    // Every page offers the library's lists; the hero pages the recipients of the player.
     void offeredLists() {
         QFETCH(QString, map);
         QFETCH(int, player);
         QFETCH(Values, recipients);
         QFETCH(int, townType);
-        const GameCatalogue &catalogue = gameCatalogue();
         BonusDialog dialog(nullptr, scenario(map), 24, player, nullptr);
 
-        // Every page with a hero offers the same recipients; the random hero never.
-        QCOMPARE(comboData(box(dialog, SpellBonus, "recipientCombobox")), recipients);
-        QCOMPARE(comboData(box(dialog, CreatureBonus, "recipientCombobox")), recipients);
-        QCOMPARE(comboData(box(dialog, ArtifactBonus, "recipientCombobox")), recipients);
-        QCOMPARE(comboData(box(dialog, ScrollBonus, "recipientCombobox")), recipients);
-        QCOMPARE(comboData(box(dialog, PrimarySkillBonus, "datatypeBox")), recipients);
-        QCOMPARE(comboData(box(dialog, SecondarySkillBonus, "recipientCombobox")), recipients);
-        const QStringList recipientTexts = comboTexts(box(dialog, SpellBonus, "recipientCombobox"));
-        QCOMPARE(recipientTexts.first(), QString("Most powerful hero"));
-        if (recipients.contains(GeneratedHero))
-            QCOMPARE(recipientTexts[1], QString("Generated hero (in town)"));
-        for (const QString &text : recipientTexts.mid(1 + recipients.contains(GeneratedHero)))
-            QVERIFY2(text.endsWith(" (on map)"), qPrintable(text));
-
-        // Spells and artifacts by name, artifacts 0 to 3 left out; creatures in their order.
-        const QComboBox *spells = box(dialog, SpellBonus, "item1combobox");
-        QVERIFY(isSortedByText(spells));
-        QCOMPARE(spells->count(), catalogue.spellNames.size());
-        QCOMPARE(comboData(box(dialog, ScrollBonus, "item1combobox")), comboData(spells));
-        const QComboBox *artifacts = box(dialog, ArtifactBonus, "item1combobox");
-        QVERIFY(isSortedByText(artifacts));
-        QCOMPARE(artifacts->count(), catalogue.artifactNames.size() - 4);
-        for (int artifact : comboData(artifacts))
-            QVERIFY(artifact > 3);
-        QCOMPARE(comboData(box(dialog, CreatureBonus, "creatureCombobox")),
-                 Values(catalogue.creatureOrder));
-        QCOMPARE(comboData(box(dialog, SecondarySkillBonus, "item1combobox")),
-                 catalogue.secondarySkillNames.keys());
-        QCOMPARE(comboTexts(box(dialog, SecondarySkillBonus, "item2combobox")),
-                 (QStringList{"Basic", "Advanced", "Expert"}));
-        Values resources = catalogue.resourceNames.keys();
-        resources << 253 << 254;
-        QCOMPARE(comboData(box(dialog, ResourceBonus, "datatypeBox")), resources);
-
-        // Buildings by the town's type, 19 and 20 last for town 10, 20 after 29 for town 9.
-        QCOMPARE(typeButton(dialog, BuildingBonus)->isEnabled(), townType >= 0);
-        for (int type = 0; type < BonusTypeCount; ++type)
-            if (type != BuildingBonus)
-                QVERIFY(typeButton(dialog, type)->isEnabled());
-        if (townType < 0)
-            return;
-        const Values buildings = comboData(box(dialog, BuildingBonus, "recipientCombobox"));
-        Values expected = catalogue.townBuildingNames.value(townType).keys();
-        QVERIFY(expected.contains(19) && expected.contains(20) && expected.contains(29));
-        if (townType == 10) {
-            expected.removeOne(19);
-            expected.removeOne(20);
-            expected << 19 << 20;
-        } else if (townType == 9) {
-            expected.removeOne(20);
-            expected.insert(expected.indexOf(29) + 1, 20);
+        const ChoiceList heroes = recipientChoices(scenario(map), player);
+        QCOMPARE(valuesOf(heroes), recipients);
+        const QList<std::tuple<int, const char *, ChoiceList>> lists = {
+            {SpellBonus, "recipientCombobox", heroes},
+            {CreatureBonus, "recipientCombobox", heroes},
+            {ArtifactBonus, "recipientCombobox", heroes},
+            {ScrollBonus, "recipientCombobox", heroes},
+            {PrimarySkillBonus, "datatypeBox", heroes},
+            {SecondarySkillBonus, "recipientCombobox", heroes},
+            {SpellBonus, "item1combobox", spellChoices()},
+            {ScrollBonus, "item1combobox", spellChoices()},
+            {ArtifactBonus, "item1combobox", artifactChoices()},
+            {CreatureBonus, "creatureCombobox", creatureChoices()},
+            {SecondarySkillBonus, "item1combobox", secondarySkillChoices()},
+            {SecondarySkillBonus, "item2combobox", skillLevelChoices()},
+            {ResourceBonus, "datatypeBox", resourceChoices()},
+            {BuildingBonus, "recipientCombobox", buildingChoices(townType)}};
+        for (const auto &[type, name, choices] : lists) {
+            if (type == BuildingBonus && townType < 0)
+                continue;
+            QCOMPARE(comboData(box(dialog, type, name)), valuesOf(choices));
+            QCOMPARE(comboTexts(box(dialog, type, name)), textsOf(choices));
         }
-        QCOMPARE(buildings, expected);
-        QCOMPARE(box(dialog, BuildingBonus, "recipientCombobox")->itemText(0),
-                 catalogue.townBuildingNames.value(townType).value(expected.first()));
+        for (int type = 0; type < BonusTypeCount; ++type)
+            QCOMPARE(typeButton(dialog, type)->isEnabled(), type != BuildingBonus || townType >= 0);
     }
 
+    // A new bonus opens on the first spell for the most powerful hero, and OK may be pressed.
     void newBonus() {
-        const CmpScenario &fens = scenario("GreywaterFens.y6m");
-        BonusDialog dialog(nullptr, fens, 24, 0, nullptr);
+        BonusDialog dialog(nullptr, scenario("GreywaterFens.y6m"), 24, 0, nullptr);
         QVERIFY(typeButton(dialog, SpellBonus)->isChecked());
         QCOMPARE(dialog.findChild<QStackedWidget *>("stackedWidget")->currentWidget(),
                  page(dialog, SpellBonus));
         QVERIFY(okButton(dialog)->isEnabled());
-        const QStringList spellNames = gameCatalogue().spellNames.values();
-        const QString firstSpell = *std::min_element(spellNames.begin(), spellNames.end());
-        QCOMPARE(box(dialog, SpellBonus, "item1combobox")->currentText(), firstSpell);
-
+        const ChoiceEntry firstSpell = spellChoices().first();
         QTableWidgetItem item;
         dialog.writeItem(&item);
-        const CmpBonus written = bonusOfItem(&item);
-        QCOMPARE(written.type, uint8_t(SpellBonus));
-        QCOMPARE(written.record<BonusSpell>().hero, MostPowerfulHero);
-        QCOMPARE(int(written.record<BonusSpell>().spell),
-                 gameCatalogue().spellNames.key(firstSpell));
-        QCOMPARE(item.text(), QString("Give %1 spell to Most powerful hero").arg(firstSpell));
+        QCOMPARE(
+            bonusOfItem(&item),
+            CmpBonus::make(SpellBonus, BonusSpell{MostPowerfulHero, uint8_t(firstSpell.value)}));
+        QCOMPARE(item.text(), QString("Give %1 spell to Most powerful hero").arg(firstSpell.text));
     }
 
     void okNeedsARaisedPrimarySkill() {
@@ -282,19 +257,6 @@ private slots:
         QCOMPARE(written.text(), text);
         dialog.writeItem(item.get());
         QCOMPARE(bonusOfItem(item.get()), bonus);
-    }
-
-    void specialResourceKeepsItsName() {
-        const CmpScenario &coast = scenario("KestrelCoast.y6m");
-        std::unique_ptr<QTableWidgetItem> item(
-            itemOf(coast, 1, CmpBonus::make(ResourceBonus, BonusResource{254, 300})));
-        BonusDialog dialog(nullptr, coast, 24, 1, item.get());
-        QCOMPARE(box(dialog, ResourceBonus, "datatypeBox")->currentText(),
-                 gameCatalogue().generalTexts.value(28));
-        QCOMPARE(box(dialog, ResourceBonus, "datatypeBox")
-                     ->itemText(box(dialog, ResourceBonus, "datatypeBox")->count() - 2),
-                 QString("Timber and Ore"));
-        QCOMPARE(dialog.bonus().record<BonusResource>().resource, uint8_t(254));
     }
 
     void typeSwitchKeepsPreselection() {

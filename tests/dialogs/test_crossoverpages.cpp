@@ -17,8 +17,6 @@
 #include <QToolTip>
 #include <QtTest>
 
-#include <functional>
-
 namespace {
 
 GameCatalogue smallCatalogue() {
@@ -75,13 +73,6 @@ CmpCampaign crossoverCampaign() {
     return campaign;
 }
 
-// Answers the modal dialog that `action` opens.
-void answerDialog(const std::function<void(HeroCrossoverDialog *)> &answer,
-                  const std::function<void()> &action) {
-    whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", answer);
-    action();
-}
-
 void accept(HeroCrossoverDialog *dialog) {
     dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
 }
@@ -98,15 +89,6 @@ class TestCrossoverPages : public QObject {
 
 private slots:
     void initTestCase() { setGameCatalogue(smallCatalogue()); }
-
-    void keptLists() {
-        ScenarioCrossover page;
-        const auto *artifacts = page.findChild<QListWidget *>("crosssoverArtsListWidget");
-        const auto *creatures = page.findChild<QListWidget *>("creaturesListWidget");
-        QCOMPARE(listTexts(artifacts),
-                 (QStringList{"Amber Ring", "Grail", "Oak Staff", "Zephyr Boots"}));
-        QCOMPARE(listTexts(creatures), (QStringList{"Wolf", "Footman", "Drake", "Archer"}));
-    }
 
     void scenarioWithoutMap() {
         CmpScenario scenario;
@@ -141,6 +123,10 @@ private slots:
         QVERIFY(!page.findChild<QCheckBox *>("experienceComboBox")->isChecked());
         auto *artifacts = page.findChild<QListWidget *>("crosssoverArtsListWidget");
         auto *creatures = page.findChild<QListWidget *>("creaturesListWidget");
+        // Artifacts above 3 by name, creatures in the catalogue's order.
+        QCOMPARE(listTexts(artifacts),
+                 (QStringList{"Amber Ring", "Grail", "Oak Staff", "Zephyr Boots"}));
+        QCOMPARE(listTexts(creatures), (QStringList{"Wolf", "Footman", "Drake", "Archer"}));
         QCOMPARE(checkedNumbers(artifacts), (QList<int>{2, 5}));
         QCOMPARE(checkedNumbers(creatures), (QList<int>{0, 2}));
         QVERIFY(!page.commit());
@@ -172,29 +158,27 @@ private slots:
         QCOMPARE(table->rowCount(), 0);
 
         // The player box shows bare colour names; the table shows player texts.
-        answerDialog(
-            [](HeroCrossoverDialog *dialog) {
-                QCOMPARE(comboTexts(dialog->findChild<QComboBox *>("scenarioCombobox")),
-                         (QStringList{"0. Map 0", "2. Map 2"}));
-                auto *players = dialog->findChild<QComboBox *>("playerCombobox");
-                QCOMPARE(comboTexts(players), (QStringList{"Crimson", "Tan"}));
-                players->setCurrentIndex(1);
-                accept(dialog);
-            },
-            [add] { QTest::mouseClick(add, Qt::LeftButton); });
+        whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", [](HeroCrossoverDialog *dialog) {
+            QCOMPARE(comboTexts(dialog->findChild<QComboBox *>("scenarioCombobox")),
+                     (QStringList{"0. Map 0", "2. Map 2"}));
+            auto *players = dialog->findChild<QComboBox *>("playerCombobox");
+            QCOMPARE(comboTexts(players), (QStringList{"Crimson", "Tan"}));
+            players->setCurrentIndex(1);
+            accept(dialog);
+        });
+        QTest::mouseClick(add, Qt::LeftButton);
         QCOMPARE(table->rowCount(), 1);
         QCOMPARE(table->item(0, 0)->text(), QString("0. Map 0"));
         QCOMPARE(table->item(0, 1)->text(), QString("Player 3 (Tan)"));
         QVERIFY(add->isEnabled());
 
         // The second source is the last prerequisite: Add goes off below three rows.
-        answerDialog(
-            [](HeroCrossoverDialog *dialog) {
-                QCOMPARE(comboTexts(dialog->findChild<QComboBox *>("scenarioCombobox")),
-                         QStringList{"2. Map 2"});
-                accept(dialog);
-            },
-            [add] { QTest::mouseClick(add, Qt::LeftButton); });
+        whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", [](HeroCrossoverDialog *dialog) {
+            QCOMPARE(comboTexts(dialog->findChild<QComboBox *>("scenarioCombobox")),
+                     QStringList{"2. Map 2"});
+            accept(dialog);
+        });
+        QTest::mouseClick(add, Qt::LeftButton);
         QCOMPARE(table->rowCount(), 2);
         QVERIFY(!add->isEnabled());
         QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{2, 0}, {0, 2}}));
@@ -202,19 +186,16 @@ private slots:
 
         // Editing a row offers its own source again, but not the other row's.
         clickCell(table, 1);
-        answerDialog(
-            [](HeroCrossoverDialog *dialog) {
-                auto *sources = dialog->findChild<QComboBox *>("scenarioCombobox");
-                QCOMPARE(comboTexts(sources), QStringList{"2. Map 2"});
-                QCOMPARE(sources->currentIndex(), 0);
-                auto *players = dialog->findChild<QComboBox *>("playerCombobox");
-                QCOMPARE(players->currentText(), QString("Crimson"));
-                players->setCurrentIndex(1);
-                accept(dialog);
-            },
-            [&page] {
-                QTest::mouseClick(page.findChild<QPushButton *>("editButton"), Qt::LeftButton);
-            });
+        whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", [](HeroCrossoverDialog *dialog) {
+            auto *sources = dialog->findChild<QComboBox *>("scenarioCombobox");
+            QCOMPARE(comboTexts(sources), QStringList{"2. Map 2"});
+            QCOMPARE(sources->currentIndex(), 0);
+            auto *players = dialog->findChild<QComboBox *>("playerCombobox");
+            QCOMPARE(players->currentText(), QString("Crimson"));
+            players->setCurrentIndex(1);
+            accept(dialog);
+        });
+        QTest::mouseClick(page.findChild<QPushButton *>("editButton"), Qt::LeftButton);
         QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{2, 0}, {2, 2}}));
         QCOMPARE(table->item(1, 1)->text(), QString("Player 3 (Tan)"));
 

@@ -38,6 +38,17 @@ CmpCampaign campaignWithMap(int campaignMap, const QList<int> &withMaps) {
     return campaign;
 }
 
+// The fields the dialog edits: name|description|music|difficulty|forbid|background.
+QString fieldsOf(const CmpCampaign &campaign) {
+    return QStringList{campaign.name,
+                       campaign.description,
+                       QString::number(campaign.music),
+                       QString::number(campaign.difficultySelectable),
+                       QString::number(campaign.forbidNewerVersions),
+                       QString::number(campaign.background)}
+        .join('|');
+}
+
 CmpCampaign campaignWithoutMap() {
     CmpCampaign campaign;
     resetCampaign(campaign, defaultCampaignMap, false, 1, 1);
@@ -81,12 +92,6 @@ private slots:
         QCOMPARE(widget<QLabel>(dialog, "versionlabel")->text(), QStringLiteral("Tarq 1.7.3"));
         QVERIFY(widget<QLabel>(dialog, "mapLabel")->isHidden());
         QVERIFY(widget<QLabel>(dialog, "regionMapName")->isHidden());
-
-        // Nothing changed: OK writes nothing.
-        const CmpCampaign before = campaign;
-        dialog.applyTo(campaign);
-        QCOMPARE(campaign.name, before.name);
-        QCOMPARE(campaign.scenarios.size(), 4);
     }
 
     void campaignWithoutMapShown() {
@@ -138,8 +143,6 @@ private slots:
         QCOMPARE(description->toPlainText(), full);
         QTest::keyClicks(description, QStringLiteral("c"));
         QCOMPARE(description->toPlainText(), full);
-        QTest::keyClicks(description, QStringLiteral("d"));
-        QCOMPARE(description->toPlainText(), full);
         QCOMPARE(description->textCursor().position(), 300);
 
         // Pasting: a longer text keeps its first 300 characters.
@@ -150,71 +153,60 @@ private slots:
         QTest::keySequence(description, QKeySequence::Paste);
         QCOMPARE(description->toPlainText(), pasted.left(300));
         QCOMPARE(description->textCursor().position(), 300);
-        QCOMPARE(widget<QLabel>(dialog, "versionlabel")->text(), QStringLiteral("Tarq 1.7.3"));
 
         dialog.applyTo(campaign);
         QCOMPARE(campaign.description, pasted.left(300));
     }
 
-    // Each field alone: changed it is written; set to its old value the campaign stays as it was.
+    // Each field alone: changed it is written; set back to its old value the campaign stays as
+    // it was.
     void modifiedOnlyOnRealChange_data() {
         QTest::addColumn<QString>("field");
+        QTest::addColumn<QVariant>("value");
         QTest::addColumn<bool>("change");
-        for (const char *field :
-             {"name", "description", "music", "difficulty", "forbid", "background"}) {
-            QTest::addRow("%s changed", field) << QString::fromLatin1(field) << true;
-            QTest::addRow("%s kept", field) << QString::fromLatin1(field) << false;
+        QTest::addColumn<QString>("written");
+        const QList<std::tuple<const char *, QVariant, QString>> edits = {
+            {"nameEdit", QStringLiteral("Snow Roads"), QStringLiteral("Snow Roads|North.|2|1|0|1")},
+            {"descriptionEdit", QStringLiteral("South."),
+             QStringLiteral("Snow Road|South.|2|1|0|1")},
+            {"musicCombobox", 49, QStringLiteral("Snow Road|North.|49|1|0|1")},
+            {"diffCheckbox", {}, QStringLiteral("Snow Road|North.|2|0|0|1")},
+            {"forbidCheckbox", {}, QStringLiteral("Snow Road|North.|2|1|1|1")},
+            {"bgCombobox", 2, QStringLiteral("Snow Road|North.|2|1|0|2")}};
+        for (const auto &[field, value, written] : edits) {
+            QTest::addRow("%s changed", field) << QString(field) << value << true << written;
+            QTest::addRow("%s kept", field)
+                << QString(field) << value << false << fieldsOf(campaignWithoutMap());
         }
     }
 
     void modifiedOnlyOnRealChange() {
         QFETCH(QString, field);
+        QFETCH(QVariant, value);
         QFETCH(bool, change);
-        const CmpCampaign original = campaignWithoutMap();
-        CmpCampaign campaign = original;
+        CmpCampaign campaign = campaignWithoutMap();
         EditCampaign dialog(nullptr, &campaign);
-        if (field == QLatin1String("name")) {
-            auto *name = widget<QLineEdit>(dialog, "nameEdit");
-            name->clear();
-            QTest::keyClicks(name, change ? QStringLiteral("Snow Roads") : original.name);
-        } else if (field == QLatin1String("description")) {
-            auto *description = widget<QTextEdit>(dialog, "descriptionEdit");
-            description->clear();
-            QTest::keyClicks(description, change ? QStringLiteral("South.") : original.description);
-        } else if (field == QLatin1String("music")) {
-            auto *music = widget<QComboBox>(dialog, "musicCombobox");
-            chooseData(music, 49);
-            if (!change)
-                chooseData(music, original.music);
-        } else if (field == QLatin1String("difficulty")) {
-            auto *box = widget<QCheckBox>(dialog, "diffCheckbox");
+        auto *edited = dialog.findChild<QWidget *>(field);
+        if (auto *box = qobject_cast<QCheckBox *>(edited)) {
             box->click();
             if (!change)
                 box->click();
-        } else if (field == QLatin1String("forbid")) {
-            auto *box = widget<QCheckBox>(dialog, "forbidCheckbox");
-            box->click();
+        } else if (auto *combo = qobject_cast<QComboBox *>(edited)) {
+            const int shown = combo->currentData().toInt();
+            chooseData(combo, value.toInt());
             if (!change)
-                box->click();
-        } else {
-            auto *backgrounds = widget<QComboBox>(dialog, "bgCombobox");
-            chooseData(backgrounds, 2);
-            if (!change)
-                chooseData(backgrounds, original.background);
+                chooseData(combo, shown);
+        } else { // the old text or a new one typed over the whole text
+            const QString shown =
+                edited->property(qobject_cast<QTextEdit *>(edited) ? "plainText" : "text")
+                    .toString();
+            QTest::keyClick(edited, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(edited, change ? value.toString() : shown);
         }
         MessageRecorder recorder;
         dialog.applyTo(campaign);
         QCOMPARE(recorder.lines(), QStringList());
-        QCOMPARE(campaign.name == original.name && campaign.description == original.description &&
-                     campaign.music == original.music &&
-                     campaign.difficultySelectable == original.difficultySelectable &&
-                     campaign.forbidNewerVersions == original.forbidNewerVersions &&
-                     campaign.background == original.background,
-                 !change);
-        if (field == QLatin1String("music") && change)
-            QCOMPARE(int(campaign.music), 49);
-        if (field == QLatin1String("background") && change)
-            QCOMPARE(campaign.background, 2);
+        QTEST(fieldsOf(campaign), "written");
     }
 
     // Scenarios 1 and 3 have maps: on the new map they are scenarios 0 and 1, the rest are new.

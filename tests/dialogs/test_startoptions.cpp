@@ -74,21 +74,34 @@ CmpBonus gold(int amount) {
     return CmpBonus::make(ResourceBonus, BonusResource{6, amount});
 }
 
+// Players 0 and 2 play by humans, generate a hero and may take part in a crossover.
+const Players twoHumans{{0, {true, true, {}}}, {2, {true, true, {}}}};
+
+constexpr int bonusStack = 2, crossoverStack = 3, heroStack = 4;
+
+int stackOf(int kind) {
+    return kind == BonusChoice ? bonusStack : kind == CrossoverChoice ? crossoverStack : heroStack;
+}
+
 QTableWidget *tableOf(ScenarioStartOptions &page, int stackIndex) {
     auto *stack = widget<QStackedWidget>(&page, "stackedWidget");
     return stack->widget(stackIndex)->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
 }
 
-constexpr int bonusStack = 2, crossoverStack = 3, heroStack = 4;
+// The named child of the sub-page of the given stack index.
+template <typename T> T *onSubPage(ScenarioStartOptions &page, int stackIndex, const char *name) {
+    return widget<T>(tableOf(page, stackIndex)->parentWidget(), name);
+}
 
-void selectRow(QTableWidget *table, int row) {
-    table->setCurrentCell(row, 0);
-    emit table->cellClicked(row, 0);
+void open(ScenarioStartOptions &page, CmpCampaign &campaign) {
+    page.setScenario(&campaign, 0, 1);
+    page.load();
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(PlayerSetup)
+Q_DECLARE_METATYPE(CmpStartOptionsRef)
 
 class TestStartOptions : public QObject {
     Q_OBJECT
@@ -117,9 +130,6 @@ private slots:
             << generating << false << 3 << random << 3 << true << false;
         QTest::newRow("first human player qualifies for none")
             << laterQualifies << true << 3 << StartingHero{2, 1} << 1 << false << true;
-        QTest::newRow("owned hero qualifies")
-            << Players{{1, {false, true, {}}}, {4, {true, false, {2}}}} << false << 3
-            << StartingHero{4, 2} << 3 << true << false;
         QTest::newRow("no options") << generating << true << 0 << random << 1 << true << true;
     }
     void kindFallbacks() {
@@ -137,18 +147,14 @@ private slots:
         else if (storedKind == StartingHeroChoice)
             stored = makeStartOptions(StartingHeroSet{{storedHero}});
         CmpCampaign campaign = campaignOf(mapOf(players), stored, prerequisite);
-
         ScenarioStartOptions page;
-        page.setScenario(&campaign, 0, 1);
-        page.load();
+        open(page, campaign);
         QCOMPARE(page.optionKind(), shownKind);
-        QCOMPARE(widget<QRadioButton>(&page, "startingBonusBtn")->isEnabled(), true);
+        QVERIFY(widget<QRadioButton>(&page, "startingBonusBtn")->isEnabled());
         QCOMPARE(widget<QRadioButton>(&page, "startingHeroBtn")->isEnabled(), heroKind);
         QCOMPARE(widget<QRadioButton>(&page, "heroCrosssoverBtn")->isEnabled(), crossoverKind);
-        const int shownStack = shownKind == BonusChoice       ? bonusStack
-                               : shownKind == CrossoverChoice ? crossoverStack
-                                                              : heroStack;
-        QCOMPARE(widget<QStackedWidget>(&page, "stackedWidget")->currentIndex(), shownStack);
+        QCOMPARE(widget<QStackedWidget>(&page, "stackedWidget")->currentIndex(),
+                 stackOf(shownKind));
         if (!crossoverKind)
             QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 0);
         if (!heroKind)
@@ -164,8 +170,7 @@ private slots:
         const CmpStartOptionsRef stored = makeStartOptions(StartingBonusSet{0, {gold(5)}});
         CmpCampaign campaign = campaignOf({}, stored);
         ScenarioStartOptions page;
-        page.setScenario(&campaign, 0, 1);
-        page.load();
+        open(page, campaign);
         for (const char *name : {"startingBonusBtn", "heroCrosssoverBtn", "startingHeroBtn",
                                  "startingOptionsLabel", "stackedWidget"})
             QVERIFY2(!widget<QWidget>(&page, name)->isEnabled(), name);
@@ -175,66 +180,43 @@ private slots:
         QCOMPARE(campaign.scenarios[1].startOptions, stored);
     }
 
-    // Three bonuses disable Add; removing one enables it again, and the change is reported.
-    void atMostThreeBonuses() {
-        CmpCampaign campaign =
-            campaignOf(mapOf({{1, {}}, {3, {}}}),
-                       makeStartOptions(StartingBonusSet{3, {gold(1), gold(2), gold(3)}}));
+    // A full list disables Add; removing its first row enables Add again, and only that
+    // change of the entries is reported.
+    void removingFromAFullList_data() {
+        QTest::addColumn<CmpStartOptionsRef>("stored");
+        QTest::newRow("three bonuses")
+            << makeStartOptions(StartingBonusSet{2, {gold(1), gold(2), gold(3)}});
+        QTest::newRow("crossover from the only prerequisite")
+            << makeStartOptions(HeroCrossoverSet{{CmpHeroCrossover{0, 0}}});
+        QTest::newRow("three starting heroes") << makeStartOptions(
+            StartingHeroSet{{StartingHero{0, RandomHero}, StartingHero{0, 1}, StartingHero{0, 4}}});
+    }
+    void removingFromAFullList() {
+        QFETCH(CmpStartOptionsRef, stored);
+        CmpCampaign campaign = campaignOf(mapOf(twoHumans), stored, true);
         ScenarioStartOptions page;
-        page.setScenario(&campaign, 0, 1);
-        page.load();
-        QTableWidget *table = tableOf(page, bonusStack);
-        QWidget *bonusPage = table->parentWidget();
-        auto *add = widget<QPushButton>(bonusPage, "addButton");
-        auto *remove = widget<QPushButton>(bonusPage, "removeButton");
-        auto *players = widget<QComboBox>(bonusPage, "playerCombobox");
-        QCOMPARE(players->count(), 2);
-        QCOMPARE(players->currentText(), QStringLiteral("Green"));
-        QCOMPARE(table->rowCount(), 3);
-        QCOMPARE(page.optionCount(), 3);
+        open(page, campaign);
+        QCOMPARE(page.optionKind(), int(stored->kind));
+        const int stack = stackOf(stored->kind);
+        QTableWidget *table = tableOf(page, stack);
+        auto *add = onSubPage<QPushButton>(page, stack, "addButton");
+        auto *remove = onSubPage<QPushButton>(page, stack, "removeButton");
+        const int rows = table->rowCount();
         QVERIFY(!add->isEnabled());
         QVERIFY(!remove->isEnabled());
         QVERIFY(!page.commit());
 
-        selectRow(table, 1);
+        table->setCurrentCell(0, 0);
+        emit table->cellClicked(0, 0);
         QVERIFY(remove->isEnabled());
         QTest::mouseClick(remove, Qt::LeftButton);
-        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(page.optionCount(), rows - 1);
         QVERIFY(add->isEnabled());
         QVERIFY(page.commit());
-        const StartingBonusSet set = campaign.scenarios[1].startOptions->bonusSet();
-        QCOMPARE(int(set.player), 3);
-        QCOMPARE(set.bonuses.size(), 2);
-        QVERIFY(set.bonuses[0] == gold(1));
-        QVERIFY(set.bonuses[1] == gold(3));
-    }
-
-    // Changing only the entries of a crossover or starting-hero list is a change.
-    void entryChangesAreReported_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("crossover") << int(CrossoverChoice);
-        QTest::newRow("starting hero") << int(StartingHeroChoice);
-    }
-    void entryChangesAreReported() {
-        QFETCH(int, kind);
-        const CmpStartOptionsRef stored =
-            kind == CrossoverChoice
-                ? makeStartOptions(HeroCrossoverSet{{CmpHeroCrossover{0, 0}}})
-                : makeStartOptions(StartingHeroSet{{StartingHero{0, 1}, StartingHero{0, 4}}});
-        CmpCampaign campaign = campaignOf(mapOf({{0, {true, true, {}}}}), stored, true);
-        ScenarioStartOptions page;
-        page.setScenario(&campaign, 0, 1);
-        page.load();
-        QCOMPARE(page.optionKind(), kind);
-        QVERIFY(!page.commit());
-        QTableWidget *table = tableOf(page, kind == CrossoverChoice ? crossoverStack : heroStack);
-        const int rows = table->rowCount();
-        selectRow(table, 0);
-        QTest::mouseClick(widget<QPushButton>(table->parentWidget(), "removeButton"),
-                          Qt::LeftButton);
-        QCOMPARE(page.optionCount(), rows - 1);
-        QVERIFY(page.commit());
-        QCOMPARE(int(campaign.scenarios[1].startOptions->kind), kind);
+        QCOMPARE(campaign.scenarios[1].startOptions->kind, stored->kind);
+        if (stored->kind == BonusChoice)
+            QCOMPARE(campaign.scenarios[1].startOptions->bonusSet().bonuses,
+                     (QList<CmpBonus>{gold(2), gold(3)}));
         QVERIFY(!page.commit());
     }
 
@@ -250,11 +232,11 @@ private slots:
             mapOf(players),
             makeStartOptions(StartingHeroSet{{StartingHero{0, RandomHero}, StartingHero{0, 1}}}));
         ScenarioStartOptions page;
-        page.setScenario(&campaign, 0, 1);
-        page.load();
+        open(page, campaign);
         QTableWidget *table = tableOf(page, heroStack);
+        auto *add = onSubPage<QPushButton>(page, heroStack, "addButton");
         QCOMPARE(table->rowCount(), 2);
-        QVERIFY(widget<QPushButton>(table->parentWidget(), "addButton")->isEnabled());
+        QVERIFY(add->isEnabled());
 
         StartingHeroDialog added(nullptr, campaign.scenarios[1], 0, table, nullptr);
         auto *playerBox = widget<QComboBox>(&added, "playerCombobox");
@@ -279,63 +261,48 @@ private slots:
             widget<QComboBox>(dialog, "playerCombobox")->setCurrentIndex(1);
             dialog->accept();
         });
-        QTest::mouseClick(widget<QPushButton>(table->parentWidget(), "addButton"), Qt::LeftButton);
+        QTest::mouseClick(add, Qt::LeftButton);
         QCOMPARE(table->rowCount(), 3);
         QCOMPARE(table->item(2, 1)->text(), QStringLiteral("Player 2 (Blue)"));
-        QVERIFY(!widget<QPushButton>(table->parentWidget(), "addButton")->isEnabled());
+        QVERIFY(!add->isEnabled());
         QVERIFY(page.commit());
         QCOMPARE(campaign.scenarios[1].startOptions->heroSet().heroes.last(), (StartingHero{1, 2}));
     }
 
     // A new map in which player 2 can no longer be played by a human drops that player's
     // entries, consecutive rows included, and a bonus list moves to the first human player.
+    void checksAfterMapReplacement_data() {
+        QTest::addColumn<CmpStartOptionsRef>("stored");
+        QTest::newRow("crossovers") << makeStartOptions(HeroCrossoverSet{
+            {CmpHeroCrossover{2, 0}, CmpHeroCrossover{2, 1}, CmpHeroCrossover{0, 0}}});
+        QTest::newRow("starting heroes") << makeStartOptions(
+            StartingHeroSet{{StartingHero{2, 0}, StartingHero{2, 1}, StartingHero{0, 2}}});
+        QTest::newRow("bonuses") << makeStartOptions(StartingBonusSet{2, {gold(7)}});
+    }
     void checksAfterMapReplacement() {
-        CmpCampaign campaign = campaignOf(
-            mapOf({{0, {true, true, {}}}, {2, {true, true, {}}}}),
-            makeStartOptions(HeroCrossoverSet{
-                {CmpHeroCrossover{2, 0}, CmpHeroCrossover{2, 1}, CmpHeroCrossover{0, 0}}}),
-            true);
+        QFETCH(CmpStartOptionsRef, stored);
+        CmpCampaign campaign = campaignOf(mapOf(twoHumans), stored);
         campaign.scenarios[1].prerequisites = QBitArray(2, true);
         ScenarioStartOptions page;
-        page.setScenario(&campaign, 0, 1);
-        page.load();
-        QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 3);
+        open(page, campaign);
+        const int stack = stackOf(stored->kind);
+        auto *players = onSubPage<QComboBox>(page, bonusStack, "playerCombobox");
 
         campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {false, true, {}}}});
         page.revalidate();
-        QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 1);
-        QVERIFY(widget<QPushButton>(tableOf(page, crossoverStack)->parentWidget(), "addButton")
-                    ->isEnabled());
+        QCOMPARE(page.optionKind(), int(stored->kind));
+        QCOMPARE(tableOf(page, stack)->rowCount(), 1);
+        QVERIFY(onSubPage<QPushButton>(page, stack, "addButton")->isEnabled());
         QVERIFY(page.commit());
-        const HeroCrossoverSet set = campaign.scenarios[1].startOptions->crossoverSet();
-        QCOMPARE(set.crossovers.size(), 1);
-        QCOMPARE(int(set.crossovers[0].player), 0);
-
-        // Starting heroes of player 2 go too; a map without prerequisites drops the kind.
-        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {true, true, {}}}});
-        campaign.scenarios[1].startOptions = makeStartOptions(
-            StartingHeroSet{{StartingHero{2, 0}, StartingHero{2, 1}, StartingHero{0, 2}}});
-        page.load();
-        QCOMPARE(tableOf(page, heroStack)->rowCount(), 3);
-        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {false, true, {}}}});
-        page.revalidate();
-        QCOMPARE(tableOf(page, heroStack)->rowCount(), 1);
-        QCOMPARE(page.optionKind(), int(StartingHeroChoice));
-
-        // The bonus list's player is chosen again from the new map.
-        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {true, true, {}}}});
-        campaign.scenarios[1].startOptions = makeStartOptions(StartingBonusSet{2, {gold(7)}});
-        page.load();
-        auto *players =
-            widget<QComboBox>(tableOf(page, bonusStack)->parentWidget(), "playerCombobox");
-        QCOMPARE(players->currentText(), QStringLiteral("Tan"));
-        campaign.scenarios[1].mapHeader = mapOf({{0, {true, true, {}}}, {2, {false, true, {}}}});
-        page.revalidate();
-        QCOMPARE(players->count(), 1);
-        QCOMPARE(players->currentText(), QStringLiteral("Red"));
-        QCOMPARE(tableOf(page, bonusStack)->rowCount(), 1);
-        QVERIFY(page.commit());
-        QCOMPARE(int(campaign.scenarios[1].startOptions->bonusSet().player), 0);
+        const CmpStartOptionsRef written = campaign.scenarios[1].startOptions;
+        if (stored->kind == CrossoverChoice) {
+            QCOMPARE(written->crossoverSet().crossovers, (QList<CmpHeroCrossover>{{0, 0}}));
+        } else if (stored->kind == StartingHeroChoice) {
+            QCOMPARE(written->heroSet().heroes, (QList<StartingHero>{{0, 2}}));
+        } else {
+            QCOMPARE(comboTexts(players), QStringList{"Red"});
+            QCOMPARE(int(written->bonusSet().player), 0);
+        }
     }
 };
 
