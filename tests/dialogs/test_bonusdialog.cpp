@@ -120,14 +120,10 @@ private slots:
             << "TarqCrossing.y6m" << 6 << Values{MostPowerfulHero} << 6;
         QTest::newRow("random town")
             << "KestrelCoast.y6m" << 3 << Values{MostPowerfulHero, 3} << -1;
-        QTest::newRow("town 9") << "KestrelCoast.y6m" << 1
-                                << Values{MostPowerfulHero, GeneratedHero} << 9;
         QTest::newRow("town 9, three heroes")
             << "AshenReach.y6m" << 0 << Values{MostPowerfulHero, GeneratedHero, 140, 141, 142} << 9;
         QTest::newRow("town 10") << "AshenReach.y6m" << 1
                                  << Values{MostPowerfulHero, GeneratedHero, 150} << 10;
-        QTest::newRow("human without a town")
-            << "AshenReach.y6m" << 4 << Values{MostPowerfulHero, 9} << -1;
     }
 
     // Every page offers the library's lists; the hero pages the recipients of the player.
@@ -229,6 +225,8 @@ private slots:
             << CmpBonus::make(SecondarySkillBonus, BonusSecondarySkill{17, 28, 3});
         QTest::newRow("resource") << "GreywaterFens.y6m" << 3
                                   << CmpBonus::make(ResourceBonus, BonusResource{6, 99999});
+        QTest::newRow("negative amount")
+            << "GreywaterFens.y6m" << 0 << CmpBonus::make(ResourceBonus, BonusResource{6, -500});
         QTest::newRow("special resource 254")
             << "KestrelCoast.y6m" << 1 << CmpBonus::make(ResourceBonus, BonusResource{254, 1});
     }

@@ -1,8 +1,6 @@
 // The editing dialogs keep the user's data: what a box shows is what is saved, numbers follow
 // their scenarios, and nothing changes that the user did not change.
 #include "app/editorresources.h"
-#include "dialogs/bonus/bonusdialog.h"
-#include "dialogs/bonus/bonusitem.h"
 #include "dialogs/campaign/editcampaign.h"
 #include "dialogs/crossover/crossoverrow.h"
 #include "dialogs/crossover/herocrossoverdialog.h"
@@ -107,13 +105,6 @@ private slots:
             return page.playerBox()->currentText() +
                    QStringLiteral(" %1 %2").arg(saved.player).arg(saved.bonuses.size());
         }) << "Blue 1 1";
-        QTest::newRow("resource bonus of -500, OK without an edit") << Reproduction([] {
-            CmpScenario scenario = campaignWithMap().scenarios[0];
-            QTableWidgetItem item;
-            storeBonusInItem(&item, CmpBonus::make(ResourceBonus, BonusResource{6, -500}), "");
-            BonusDialog dialog(nullptr, scenario, testCampaignMap, 0, &item);
-            return QString::number(dialog.bonus().record<BonusResource>().amount);
-        }) << "-500";
         QTest::newRow("Has prologue unticked on page 2") << Reproduction([] {
             CmpScenario scenario = campaignWithMap().scenarios[0];
             scenario.startOptions = makeStartOptions(StartingHeroSet{{{0, 1}, {0, 2}}});

@@ -110,8 +110,10 @@ private slots:
     void initTestCase() { setGameCatalogue(heroCatalogue()); }
 
     // The kind stored with the scenario is shown when the map and the prerequisites allow it;
-    // otherwise the page falls back to the bonus kind and empties the unavailable list.
+    // otherwise the page falls back to the bonus kind and empties the unavailable list. Without
+    // a map only the disabled, empty bonus kind shows, and nothing is written.
     void kindFallbacks_data() {
+        QTest::addColumn<bool>("withMap");
         QTest::addColumn<Players>("players");
         QTest::addColumn<bool>("prerequisite");
         QTest::addColumn<int>("storedKind");
@@ -123,16 +125,21 @@ private slots:
         const Players generating{{0, {true, true, {}}}};
         const Players laterQualifies{{0, {true, false, {}}}, {2, {true, true, {1}}}};
         const StartingHero random{0, RandomHero};
-        QTest::newRow("crossover kept") << generating << true << 2 << random << 2 << true << true;
+        QTest::newRow("crossover kept")
+            << true << generating << true << 2 << random << 2 << true << true;
         QTest::newRow("crossover without prerequisite")
-            << generating << false << 2 << random << 1 << true << false;
+            << true << generating << false << 2 << random << 1 << true << false;
         QTest::newRow("starting hero kept")
-            << generating << false << 3 << random << 3 << true << false;
+            << true << generating << false << 3 << random << 3 << true << false;
         QTest::newRow("first human player qualifies for none")
-            << laterQualifies << true << 3 << StartingHero{2, 1} << 1 << false << true;
-        QTest::newRow("no options") << generating << true << 0 << random << 1 << true << true;
+            << true << laterQualifies << true << 3 << StartingHero{2, 1} << 1 << false << true;
+        QTest::newRow("no options")
+            << true << generating << true << 0 << random << 1 << true << true;
+        QTest::newRow("no map") << false << generating << true << 1 << random << 1 << false
+                                << false;
     }
     void kindFallbacks() {
+        QFETCH(bool, withMap);
         QFETCH(Players, players);
         QFETCH(bool, prerequisite);
         QFETCH(int, storedKind);
@@ -142,15 +149,18 @@ private slots:
         QFETCH(bool, crossoverKind);
 
         CmpStartOptionsRef stored;
-        if (storedKind == CrossoverChoice)
+        if (storedKind == BonusChoice)
+            stored = makeStartOptions(StartingBonusSet{0, {gold(5)}});
+        else if (storedKind == CrossoverChoice)
             stored = makeStartOptions(HeroCrossoverSet{{CmpHeroCrossover{0, 0}}});
         else if (storedKind == StartingHeroChoice)
             stored = makeStartOptions(StartingHeroSet{{storedHero}});
-        CmpCampaign campaign = campaignOf(mapOf(players), stored, prerequisite);
+        CmpCampaign campaign = campaignOf(withMap ? mapOf(players) : nullptr, stored, prerequisite);
         ScenarioStartOptions page;
         open(page, campaign);
         QCOMPARE(page.optionKind(), shownKind);
-        QVERIFY(widget<QRadioButton>(&page, "startingBonusBtn")->isEnabled());
+        for (const char *name : {"startingBonusBtn", "startingOptionsLabel", "stackedWidget"})
+            QVERIFY2(widget<QWidget>(&page, name)->isEnabled() == withMap, name);
         QCOMPARE(widget<QRadioButton>(&page, "startingHeroBtn")->isEnabled(), heroKind);
         QCOMPARE(widget<QRadioButton>(&page, "heroCrosssoverBtn")->isEnabled(), crossoverKind);
         QCOMPARE(widget<QStackedWidget>(&page, "stackedWidget")->currentIndex(),
@@ -159,25 +169,15 @@ private slots:
             QCOMPARE(tableOf(page, crossoverStack)->rowCount(), 0);
         if (!heroKind)
             QCOMPARE(tableOf(page, heroStack)->rowCount(), 0);
+        if (!withMap)
+            QCOMPARE(tableOf(page, bonusStack)->rowCount(), 0);
 
         // A fallen-back kind is written as an empty bonus list; a kept one is no change.
         QCOMPARE(page.commit(), storedKind != shownKind);
-        QCOMPARE(int(campaign.scenarios[1].startOptions->kind), shownKind);
-    }
-
-    // Without a map only the disabled bonus kind shows, and nothing is written.
-    void scenarioWithoutMap() {
-        const CmpStartOptionsRef stored = makeStartOptions(StartingBonusSet{0, {gold(5)}});
-        CmpCampaign campaign = campaignOf({}, stored);
-        ScenarioStartOptions page;
-        open(page, campaign);
-        for (const char *name : {"startingBonusBtn", "heroCrosssoverBtn", "startingHeroBtn",
-                                 "startingOptionsLabel", "stackedWidget"})
-            QVERIFY2(!widget<QWidget>(&page, name)->isEnabled(), name);
-        QVERIFY(widget<QRadioButton>(&page, "startingBonusBtn")->isChecked());
-        QCOMPARE(tableOf(page, bonusStack)->rowCount(), 0);
-        QVERIFY(!page.commit());
-        QCOMPARE(campaign.scenarios[1].startOptions, stored);
+        if (withMap)
+            QCOMPARE(int(campaign.scenarios[1].startOptions->kind), shownKind);
+        else
+            QCOMPARE(campaign.scenarios[1].startOptions, stored);
     }
 
     // A full list disables Add; removing its first row enables Add again, and only that
@@ -214,9 +214,11 @@ private slots:
         QVERIFY(add->isEnabled());
         QVERIFY(page.commit());
         QCOMPARE(campaign.scenarios[1].startOptions->kind, stored->kind);
-        if (stored->kind == BonusChoice)
-            QCOMPARE(campaign.scenarios[1].startOptions->bonusSet().bonuses,
-                     (QList<CmpBonus>{gold(2), gold(3)}));
+        if (stored->kind == BonusChoice) {
+            const StartingBonusSet written = campaign.scenarios[1].startOptions->bonusSet();
+            QCOMPARE(int(written.player), 2);
+            QCOMPARE(written.bonuses, (QList<CmpBonus>{gold(2), gold(3)}));
+        }
         QVERIFY(!page.commit());
     }
 
