@@ -90,8 +90,7 @@ private slots:
         QString error;
         QVERIFY2(makeDemoGame(game.path(), {}, &error), qPrintable(error));
         setGameCatalogue(demoGameCatalogue(game.path()));
-        for (const char *name :
-             {"GreywaterFens", "BrannockHills", "TarqCrossing", "KestrelCoast", "AshenReach"}) {
+        for (const char *name : {"GreywaterFens", "TarqCrossing", "KestrelCoast", "AshenReach"}) {
             const QString file = QString::fromLatin1(name) + ".y6m";
             QByteArray bytes;
             QVERIFY(readUncompressedFile(game.filePath("Maps/" + file), &bytes));
@@ -109,15 +108,8 @@ private slots:
 
         QTest::newRow("town 0, generating, named hero")
             << "GreywaterFens.y6m" << 0 << Values{MostPowerfulHero, GeneratedHero, 0, 5} << 0;
-        QTest::newRow("town 1, no generated hero")
-            << "GreywaterFens.y6m" << 1 << Values{MostPowerfulHero, 17} << 1;
         QTest::newRow("computer without a town")
             << "GreywaterFens.y6m" << 3 << Values{MostPowerfulHero, 50} << -1;
-        // Only a town byte of exactly 1 announces the town fields, so the type reads as 0.
-        QTest::newRow("town byte 2")
-            << "BrannockHills.y6m" << 2 << Values{MostPowerfulHero, 64} << 0;
-        QTest::newRow("town 6 without generated hero or heroes")
-            << "TarqCrossing.y6m" << 6 << Values{MostPowerfulHero} << 6;
         QTest::newRow("random town")
             << "KestrelCoast.y6m" << 3 << Values{MostPowerfulHero, 3} << -1;
         QTest::newRow("town 9, three heroes")

@@ -73,8 +73,17 @@ CmpCampaign crossoverCampaign() {
     return campaign;
 }
 
-void accept(HeroCrossoverDialog *dialog) {
-    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+// Answers the crossover dialog the next click opens: notes "sources | players | choice" as it
+// shows them, chooses the player at `player` and presses OK.
+void answerDialog(QString *shown, int player) {
+    whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", [shown, player](QDialog *dialog) {
+        auto *sources = widget<QComboBox>(dialog, "scenarioCombobox");
+        auto *players = widget<QComboBox>(dialog, "playerCombobox");
+        *shown = comboTexts(sources).join(',') + " | " + comboTexts(players).join(',') + " | " +
+                 sources->currentText() + ", " + players->currentText();
+        players->setCurrentIndex(player);
+        widget<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
+    });
 }
 
 void clickCell(QTableWidget *table, int row) {
@@ -158,44 +167,27 @@ private slots:
         QCOMPARE(table->rowCount(), 0);
 
         // The player box shows bare colour names; the table shows player texts.
-        whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", [](HeroCrossoverDialog *dialog) {
-            QCOMPARE(comboTexts(dialog->findChild<QComboBox *>("scenarioCombobox")),
-                     (QStringList{"0. Map 0", "2. Map 2"}));
-            auto *players = dialog->findChild<QComboBox *>("playerCombobox");
-            QCOMPARE(comboTexts(players), (QStringList{"Crimson", "Tan"}));
-            players->setCurrentIndex(1);
-            accept(dialog);
-        });
+        QString shown;
+        answerDialog(&shown, 1);
         QTest::mouseClick(add, Qt::LeftButton);
-        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(shown, QStringLiteral("0. Map 0,2. Map 2 | Crimson,Tan | 0. Map 0, Crimson"));
         QCOMPARE(table->item(0, 0)->text(), QString("0. Map 0"));
         QCOMPARE(table->item(0, 1)->text(), QString("Player 3 (Tan)"));
         QVERIFY(add->isEnabled());
 
         // The second source is the last prerequisite: Add goes off below three rows.
-        whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", [](HeroCrossoverDialog *dialog) {
-            QCOMPARE(comboTexts(dialog->findChild<QComboBox *>("scenarioCombobox")),
-                     QStringList{"2. Map 2"});
-            accept(dialog);
-        });
+        answerDialog(&shown, 0);
         QTest::mouseClick(add, Qt::LeftButton);
-        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(shown, QStringLiteral("2. Map 2 | Crimson,Tan | 2. Map 2, Crimson"));
         QVERIFY(!add->isEnabled());
         QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{2, 0}, {0, 2}}));
         QVERIFY(!page.findChild<QPushButton *>("editButton")->isEnabled());
 
         // Editing a row offers its own source again, but not the other row's.
         clickCell(table, 1);
-        whenShown<HeroCrossoverDialog>("HeroCrossoverDialog", [](HeroCrossoverDialog *dialog) {
-            auto *sources = dialog->findChild<QComboBox *>("scenarioCombobox");
-            QCOMPARE(comboTexts(sources), QStringList{"2. Map 2"});
-            QCOMPARE(sources->currentIndex(), 0);
-            auto *players = dialog->findChild<QComboBox *>("playerCombobox");
-            QCOMPARE(players->currentText(), QString("Crimson"));
-            players->setCurrentIndex(1);
-            accept(dialog);
-        });
+        answerDialog(&shown, 1);
         QTest::mouseClick(page.findChild<QPushButton *>("editButton"), Qt::LeftButton);
+        QCOMPARE(shown, QStringLiteral("2. Map 2 | Crimson,Tan | 2. Map 2, Crimson"));
         QCOMPARE(page.collect().crossovers, (QList<CmpHeroCrossover>{{2, 0}, {2, 2}}));
         QCOMPARE(table->item(1, 1)->text(), QString("Player 3 (Tan)"));
 

@@ -19,9 +19,7 @@ namespace {
 
 GameCatalogue heroCatalogue() {
     GameCatalogue catalogue;
-    const char *heroes[] = {"Ann", "Bo", "Cy", "Di", "Ed", "Fay"};
-    for (int hero = 0; hero < 6; ++hero)
-        catalogue.heroNames.insert(hero, QString::fromLatin1(heroes[hero]));
+    catalogue.heroNames = {{0, "Ann"}, {1, "Bo"}, {2, "Cy"}, {3, "Di"}, {4, "Ed"}, {5, "Fay"}};
     catalogue.playerColorNames =
         QStringList{"Red", "Blue", "Tan", "Green", "Orange", "Purple", "Teal", "Pink"};
     return catalogue;
@@ -117,33 +115,27 @@ private slots:
         QTest::addColumn<Players>("players");
         QTest::addColumn<bool>("prerequisite");
         QTest::addColumn<int>("storedKind");
-        QTest::addColumn<StartingHero>("storedHero");
         QTest::addColumn<int>("shownKind");
         QTest::addColumn<bool>("heroKind");
         QTest::addColumn<bool>("crossoverKind");
 
         const Players generating{{0, {true, true, {}}}};
         const Players laterQualifies{{0, {true, false, {}}}, {2, {true, true, {1}}}};
-        const StartingHero random{0, RandomHero};
-        QTest::newRow("crossover kept")
-            << true << generating << true << 2 << random << 2 << true << true;
+        QTest::newRow("crossover kept") << true << generating << true << 2 << 2 << true << true;
         QTest::newRow("crossover without prerequisite")
-            << true << generating << false << 2 << random << 1 << true << false;
+            << true << generating << false << 2 << 1 << true << false;
         QTest::newRow("starting hero kept")
-            << true << generating << false << 3 << random << 3 << true << false;
+            << true << generating << false << 3 << 3 << true << false;
         QTest::newRow("first human player qualifies for none")
-            << true << laterQualifies << true << 3 << StartingHero{2, 1} << 1 << false << true;
-        QTest::newRow("no options")
-            << true << generating << true << 0 << random << 1 << true << true;
-        QTest::newRow("no map") << false << generating << true << 1 << random << 1 << false
-                                << false;
+            << true << laterQualifies << true << 3 << 1 << false << true;
+        QTest::newRow("no options") << true << generating << true << 0 << 1 << true << true;
+        QTest::newRow("no map") << false << generating << true << 1 << 1 << false << false;
     }
     void kindFallbacks() {
         QFETCH(bool, withMap);
         QFETCH(Players, players);
         QFETCH(bool, prerequisite);
         QFETCH(int, storedKind);
-        QFETCH(StartingHero, storedHero);
         QFETCH(int, shownKind);
         QFETCH(bool, heroKind);
         QFETCH(bool, crossoverKind);
@@ -154,7 +146,7 @@ private slots:
         else if (storedKind == CrossoverChoice)
             stored = makeStartOptions(HeroCrossoverSet{{CmpHeroCrossover{0, 0}}});
         else if (storedKind == StartingHeroChoice)
-            stored = makeStartOptions(StartingHeroSet{{storedHero}});
+            stored = makeStartOptions(StartingHeroSet{{StartingHero{0, RandomHero}}});
         CmpCampaign campaign = campaignOf(withMap ? mapOf(players) : nullptr, stored, prerequisite);
         ScenarioStartOptions page;
         open(page, campaign);
