@@ -34,7 +34,7 @@ struct PlayerSetup {
 };
 using Players = QMap<int, PlayerSetup>;
 
-QSharedPointer<MapHeader> mapOf(const Players &players) {
+MapHeaderRef mapOf(const Players &players) {
     QSharedPointer<MapHeader> header(new MapHeader);
     header->hasPlayers = true;
     header->allowedHeroes = QBitArray(6, true);
@@ -52,7 +52,7 @@ QSharedPointer<MapHeader> mapOf(const Players &players) {
 }
 
 // Two scenarios; scenario 1 is the edited one, with the given map (null: none).
-CmpCampaign campaignOf(const QSharedPointer<MapHeader> &map, CmpStartOptionsRef options = {},
+CmpCampaign campaignOf(const MapHeaderRef &map, CmpStartOptionsRef options = {},
                        bool prerequisite = false) {
     CmpCampaign campaign;
     campaign.withMap = false;
@@ -98,7 +98,7 @@ void open(ScenarioStartOptions &page, CmpCampaign &campaign) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(PlayerSetup)
+Q_DECLARE_METATYPE(MapHeaderRef)
 Q_DECLARE_METATYPE(CmpStartOptionsRef)
 
 class TestStartOptions : public QObject {
@@ -111,43 +111,39 @@ private slots:
     // otherwise the page falls back to the bonus kind and empties the unavailable list. Without
     // a map only the disabled, empty bonus kind shows, and nothing is written.
     void kindFallbacks_data() {
-        QTest::addColumn<bool>("withMap");
-        QTest::addColumn<Players>("players");
+        QTest::addColumn<MapHeaderRef>("map");
         QTest::addColumn<bool>("prerequisite");
-        QTest::addColumn<int>("storedKind");
+        QTest::addColumn<CmpStartOptionsRef>("stored");
         QTest::addColumn<int>("shownKind");
         QTest::addColumn<bool>("heroKind");
         QTest::addColumn<bool>("crossoverKind");
 
-        const Players generating{{0, {true, true, {}}}};
-        const Players laterQualifies{{0, {true, false, {}}}, {2, {true, true, {1}}}};
-        QTest::newRow("crossover kept") << true << generating << true << 2 << 2 << true << true;
+        const MapHeaderRef generating = mapOf({{0, {true, true, {}}}});
+        const CmpStartOptionsRef bonus = makeStartOptions(StartingBonusSet{0, {gold(5)}});
+        const CmpStartOptionsRef crossover = makeStartOptions(HeroCrossoverSet{{{0, 0}}});
+        const CmpStartOptionsRef hero = makeStartOptions(StartingHeroSet{{{0, RandomHero}}});
+        QTest::newRow("crossover kept") << generating << true << crossover << 2 << true << true;
         QTest::newRow("crossover without prerequisite")
-            << true << generating << false << 2 << 1 << true << false;
-        QTest::newRow("starting hero kept")
-            << true << generating << false << 3 << 3 << true << false;
+            << generating << false << crossover << 1 << true << false;
+        QTest::newRow("starting hero kept") << generating << false << hero << 3 << true << false;
         QTest::newRow("first human player qualifies for none")
-            << true << laterQualifies << true << 3 << 1 << false << true;
-        QTest::newRow("no options") << true << generating << true << 0 << 1 << true << true;
-        QTest::newRow("no map") << false << generating << true << 1 << 1 << false << false;
+            << mapOf({{0, {true, false, {}}}, {2, {true, true, {1}}}}) << true << hero << 1 << false
+            << true;
+        QTest::newRow("no options")
+            << generating << true << CmpStartOptionsRef() << 1 << true << true;
+        QTest::newRow("no map") << MapHeaderRef() << true << bonus << 1 << false << false;
     }
     void kindFallbacks() {
-        QFETCH(bool, withMap);
-        QFETCH(Players, players);
+        QFETCH(MapHeaderRef, map);
         QFETCH(bool, prerequisite);
-        QFETCH(int, storedKind);
+        QFETCH(CmpStartOptionsRef, stored);
         QFETCH(int, shownKind);
         QFETCH(bool, heroKind);
         QFETCH(bool, crossoverKind);
 
-        CmpStartOptionsRef stored;
-        if (storedKind == BonusChoice)
-            stored = makeStartOptions(StartingBonusSet{0, {gold(5)}});
-        else if (storedKind == CrossoverChoice)
-            stored = makeStartOptions(HeroCrossoverSet{{CmpHeroCrossover{0, 0}}});
-        else if (storedKind == StartingHeroChoice)
-            stored = makeStartOptions(StartingHeroSet{{StartingHero{0, RandomHero}}});
-        CmpCampaign campaign = campaignOf(withMap ? mapOf(players) : nullptr, stored, prerequisite);
+        const bool withMap = map;
+        const int storedKind = stored ? stored->kind : 0;
+        CmpCampaign campaign = campaignOf(map, stored, prerequisite);
         ScenarioStartOptions page;
         open(page, campaign);
         QCOMPARE(page.optionKind(), shownKind);
