@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 

@@ -2,7 +2,6 @@
 // the page writes back, and the starting-hero dialog's offers.
 #include "campaign/cmpcampaign.h"
 #include "campaign/heroids.h"
-#include "dialogs/bonus/bonusitem.h"
 #include "dialogs/startoptions/scenariostartoptions.h"
 #include "dialogs/startoptions/startingherodialog.h"
 #include "gamedata/gamecatalogue.h"
