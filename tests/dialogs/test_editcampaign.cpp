@@ -1,5 +1,6 @@
 // The campaign properties dialog on campaigns of both types: what it shows, what OK writes back
 // and marks, the change of campaign map with its renumbering, and Cancel through the main window.
+#include "app/editorresources.h"
 #include "app/mainwindow.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
@@ -65,7 +66,10 @@ class EditCampaignTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { setGameCatalogue(campaignDialogCatalogue()); }
+    void initTestCase() {
+        registerEditorResources(); // the main window's icons
+        setGameCatalogue(campaignDialogCatalogue());
+    }
 
     // What is shown beyond the fields the table below edits.
     void campaignWithMapShown() {
