@@ -114,27 +114,6 @@ ProcessResult runProgram(const QString &program, const QStringList &arguments,
     if (!process.waitForStarted())
         return result;
     if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    result.crashed = process.exitStatus() != QProcess::NormalExit;
-    result.exitCode = process.exitCode();
-    result.standardOutput = process.readAllStandardOutput();
-    result.standardError = process.readAllStandardError();
-    return result;
-}
-
-ProcessResult runEditor(const QStringList &arguments, const QString &workingFolder,
-                        int quitAfterMs) {
-    QProcess process;
-    process.setProcessEnvironment(editorEnvironment());
-    if (!workingFolder.isEmpty())
-        process.setWorkingDirectory(workingFolder);
-    process.start(QStringLiteral(TARQ_EDITOR_EXE), arguments);
-    ProcessResult result;
-    if (!process.waitForStarted())
-        return result;
-    if (!process.waitForFinished(quitAfterMs)) {
         process.terminate(); // the editor ends its event loop and writes its settings back
         if (!process.waitForFinished(10000)) {
             process.kill();
@@ -146,4 +125,9 @@ ProcessResult runEditor(const QStringList &arguments, const QString &workingFold
     result.standardOutput = process.readAllStandardOutput();
     result.standardError = process.readAllStandardError();
     return result;
+}
+
+ProcessResult runEditor(const QStringList &arguments, const QString &workingFolder,
+                        int quitAfterMs) {
+    return runProgram(QStringLiteral(TARQ_EDITOR_EXE), arguments, workingFolder, quitAfterMs);
 }
