@@ -72,7 +72,7 @@ private slots:
     void initTestCase() {
         GameCatalogue catalogue;
         for (int hero = 0; hero < 4; ++hero)
-            catalogue.heroNames.insert(hero, QStringLiteral("H%1").arg(hero));
+            catalogue.heroNames.insert(hero, QStringLiteral("Hero %1").arg(hero));
         for (int town : {3, 5})
             for (int building : {1, 10})
                 catalogue.townBuildingNames[town][building] =
@@ -120,7 +120,7 @@ private slots:
         appendEntry(heroes, StartingHero{1, RandomHero});
         appendEntry(heroes, StartingHero{1, 2});
         checkStartingHeroes(&heroes, map);
-        QCOMPARE(columnTexts(heroes), (QStringList{"H3 (in town)", "H2 (on map)"}));
+        QCOMPARE(columnTexts(heroes), (QStringList{"Hero 3 (in town)", "Hero 2 (on map)"}));
         QCOMPARE(heroes.item(1, 1)->text(), playerText(1));
         // The rows that stay follow the names the map now gives their heroes.
         auto header = QSharedPointer<MapHeader>::create(*map.mapHeader);
