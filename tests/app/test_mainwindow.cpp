@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QPointer>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -54,7 +53,6 @@ private slots:
     void init();
     void formActionsAndMenus();
     void editorPictures();
-    void aboutBoxIsModal();
     void propertiesKeys();
     void fileBaseNames_data();
     void fileBaseNames();
@@ -170,23 +168,6 @@ void TestMainWindow::editorPictures() {
 
     MainWindow window;
     QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
-}
-
-void TestMainWindow::aboutBoxIsModal() {
-    MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QPointer<QDialog> shown;
-    bool wasModal = false;
-    whenShown<QDialog>("AboutVadOz", [&](QDialog *dialog) {
-        shown = dialog;
-        wasModal = dialog->isModal();
-        dialog->reject();
-    });
-    widget<QAction>(window, "actionAbout")->trigger();
-    QVERIFY(wasModal);
-    QVERIFY(shown.isNull()); // closed and destroyed
-    QCOMPARE(window.findChildren<QDialog *>().size(), 0);
 }
 
 // "Return" and "Ctrl+Return" reach the two properties actions.

@@ -1,9 +1,10 @@
 // Normal work is quiet: with a sample campaign open, opening and closing every dialog of the
-// editor writes nothing to standard error and tells the user nothing.
+// editor writes nothing to standard error and tells the user nothing. Every dialog is modal and
+// gone once closed.
 
 #include "app/editorresources.h"
-#include "campaignfilefixture.h"
 #include "campaign/campaigncompare.h"
+#include "campaignfilefixture.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/lodarchiveset.h"
 #include "mainwindowfixture.h"
@@ -64,6 +65,7 @@ private slots:
                            {"actionNew", "newcampaign"}};
             for (const auto &entry : dialogs) {
                 whenShown<QDialog>(entry.dialog, [](QDialog *dialog) {
+                    QVERIFY(dialog->isModal());
                     // Every page of a dialog with tabs is shown once.
                     if (auto *tabs = dialog->findChild<QTabWidget *>())
                         for (int tab = 0; tab < tabs->count(); ++tab)
@@ -73,6 +75,7 @@ private slots:
                 window.findChild<QAction *>(QLatin1String(entry.action))->trigger();
             }
             QVERIFY(sameSavedCampaign(window.campaign(), opened, gameCatalogue()));
+            QCOMPARE(window.findChildren<QDialog *>().size(), 0);
         }
         qInstallMessageHandler(previous);
         QCOMPARE(written, QStringList());
