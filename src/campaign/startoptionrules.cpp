@@ -60,10 +60,6 @@ StartOptionFault bonusFault(const CmpScenario &scenario, int player, const CmpBo
                                                           : StartOptionFault::HeroNotOnMap;
 }
 
-bool isBonusValid(const CmpScenario &scenario, int player, const CmpBonus &bonus) {
-    return bonusFault(scenario, player, bonus) == StartOptionFault::None;
-}
-
 StartOptionFault startingHeroFault(const CmpScenario &scenario, const StartingHero &entry,
                                    const GameCatalogue &catalogue) {
     if (!scenario.mapHeader)
@@ -80,10 +76,6 @@ StartOptionFault startingHeroFault(const CmpScenario &scenario, const StartingHe
                : StartOptionFault::None;
 }
 
-bool isStartingHeroValid(const CmpScenario &scenario, const StartingHero &entry) {
-    return startingHeroFault(scenario, entry) == StartOptionFault::None;
-}
-
 StartOptionFault crossoverFault(const CmpScenario &scenario, const CmpHeroCrossover &entry,
                                 const QList<int> *sources) {
     if (sources && !sources->contains(entry.scenario))
@@ -91,10 +83,6 @@ StartOptionFault crossoverFault(const CmpScenario &scenario, const CmpHeroCrosso
     return !scenario.mapHeader || isHumanPlayable(scenario, entry.player)
                ? StartOptionFault::None
                : StartOptionFault::NotHumanPlayable;
-}
-
-bool isCrossoverValid(const CmpScenario &scenario, const CmpHeroCrossover &entry) {
-    return crossoverFault(scenario, entry) == StartOptionFault::None;
 }
 
 bool isPlayerFreeForStartingHero(const CmpScenario &scenario, const QList<uint16_t> &takenHeroes,

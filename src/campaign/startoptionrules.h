@@ -31,25 +31,19 @@ enum class StartOptionFault {
     SourceNotRequired,  // a crossover from a scenario that this one does not require
 };
 
-StartOptionFault bonusFault(const CmpScenario &scenario, int player, const CmpBonus &bonus);
-StartOptionFault startingHeroFault(const CmpScenario &scenario, const StartingHero &entry,
-                                   const GameCatalogue &catalogue = gameCatalogue());
-// With `sources` given (the scenarios this one requires), a crossover must come from one of them.
-StartOptionFault crossoverFault(const CmpScenario &scenario, const CmpHeroCrossover &entry,
-                                const QList<int> *sources = nullptr);
-
 // A bonus given to `player`: a hero bonus needs the most powerful hero, a generated hero of a
 // player whose main town generates one, or a hero the player owns on the map; a building bonus
 // needs a main town of a known type that allows the building; a resource bonus always passes.
 // Bonuses of unknown types are kept as they are.
-bool isBonusValid(const CmpScenario &scenario, int player, const CmpBonus &bonus);
-
+StartOptionFault bonusFault(const CmpScenario &scenario, int player, const CmpBonus &bonus);
 // A starting hero: its player is human-playable and owns the hero on the map, or generates a
 // hero that the map does not keep out of the game.
-bool isStartingHeroValid(const CmpScenario &scenario, const StartingHero &entry);
-
-// A crossover: its player is human-playable.
-bool isCrossoverValid(const CmpScenario &scenario, const CmpHeroCrossover &entry);
+StartOptionFault startingHeroFault(const CmpScenario &scenario, const StartingHero &entry,
+                                   const GameCatalogue &catalogue = gameCatalogue());
+// A crossover: its player is human-playable. With `sources` given (the scenarios this one
+// requires), it must come from one of them.
+StartOptionFault crossoverFault(const CmpScenario &scenario, const CmpHeroCrossover &entry,
+                                const QList<int> *sources = nullptr);
 
 // Whether `player` may still receive a starting hero when the heroes of `takenHeroes` (the
 // other starting-hero rows) are already given: the player is human-playable and owns a hero on

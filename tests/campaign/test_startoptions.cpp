@@ -147,7 +147,7 @@ private slots:
         QFETCH(int, player);
         QFETCH(CmpBonus, bonus);
         QFETCH(bool, valid);
-        QCOMPARE(isBonusValid(scenario(), player, bonus), valid);
+        QCOMPARE(bonusFault(scenario(), player, bonus) == StartOptionFault::None, valid);
     }
 
     void startingHeroRule_data() {
@@ -169,7 +169,8 @@ private slots:
         QFETCH(int, player);
         QFETCH(int, hero);
         QFETCH(bool, valid);
-        QCOMPARE(isStartingHeroValid(scenario(), StartingHero{uint8_t(player), uint16_t(hero)}),
+        QCOMPARE(startingHeroFault(scenario(), StartingHero{uint8_t(player), uint16_t(hero)}) ==
+                     StartOptionFault::None,
                  valid);
     }
 
@@ -234,7 +235,7 @@ private slots:
         QVERIFY(checkBonuses(noMap, 0, {spell(RandomHero), building(16)}).removed.isEmpty());
         QVERIFY(checkStartingHeroes(noMap, {{5, 5}}).removed.isEmpty());
         QVERIFY(checkCrossovers(noMap, {{7, 0}}).removed.isEmpty());
-        QVERIFY(isBonusValid(noMap, 0, spell(RandomHero)));
+        QVERIFY(bonusFault(noMap, 0, spell(RandomHero)) == StartOptionFault::None);
         QVERIFY(!isPlayerFreeForStartingHero(noMap, 0));
     }
 
