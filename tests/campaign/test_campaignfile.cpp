@@ -5,9 +5,9 @@
 // leaves the open campaign and the editor-wide values as they were. A save that fails leaves the
 // previous file intact and says so.
 
-#include "bytebuilder.h"
 #include "campaignfilefixture.h"
 #include "craftedmapmembers.h"
+#include "demogame/bytewriter.h"
 #include "messagerecorder.h"
 #include "versiontext.h"
 
@@ -98,7 +98,7 @@ private:
             if (member.isEmpty())
                 return marches.maps.left(int(scenario.mapSize));
             const QByteArray record =
-                ByteBuilder().text(scenario.mapName.toLatin1()).u32(scenario.mapSize).bytes;
+                ByteWriter().string(scenario.mapName.toLatin1()).u32(scenario.mapSize).data();
             const int sizeAt = marches.content.indexOf(record) + record.size() - 4;
             return file(withNumber(marches.content, sizeAt, uint32_t(member.size())),
                         member + marches.maps.mid(int(scenario.mapSize)));

@@ -1,9 +1,9 @@
-#include "bytebuilder.h"
 #include "campaign/cmpscenario.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapheader.h"
 #include "campaign/mapheaderreader.h"
 #include "campaign/mapimport.h"
+#include "demogame/bytewriter.h"
 #include "demogamefixture.h"
 #include "filebytes.h"
 #include "versiontext.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-using Bytes = ByteBuilder;
+using Bytes = ByteWriter;
 
 // A player with a main town of type 4 that generates a hero, a main hero and two placed heroes.
 void writePlayer(Bytes &b, quint32 format, int index) {
@@ -27,11 +27,11 @@ void writePlayer(Bytes &b, quint32 format, int index) {
     b.u8(0).u8(1); // random town, has main town
     if (format > 14)
         b.u8(1).u8(4);
-    b.u8(10).u8(11).u8(0);            // town position
-    b.u8(0).u8(7).u8(7).text("Lead"); // random hero, main hero, portrait, name
+    b.u8(10).u8(11).u8(0);              // town position
+    b.u8(0).u8(7).u8(7).string("Lead"); // random hero, main hero, portrait, name
     if (format > 14) {
         b.u8(1).u32(2);
-        b.u8(7).text("").u8(8).text("Sir X");
+        b.u8(7).string("").u8(8).string("Sir X");
     }
 }
 
@@ -56,7 +56,7 @@ QByteArray buildHeader(quint32 format, quint32 subversion, const QByteArray &vic
         if (subversion >= 8)
             b.u8(forbid);
     }
-    b.u8(1).u32(72).u8(1).text("Name").text("Description").u8(3);
+    b.u8(1).u32(72).u8(1).string("Name").string("Description").u8(3);
     if (format > 14)
         b.u8(25);
     for (int p = 0; p < 8; ++p)
@@ -72,10 +72,10 @@ QByteArray buildHeader(quint32 format, quint32 subversion, const QByteArray &vic
     if (format > 14)
         b.u32(2).u8(3).u8(4);
     if (format > 21)
-        b.u8(1).u8(9).u8(19).text("Custom").u8(0x81);
+        b.u8(1).u8(9).u8(19).string("Custom").u8(0x81);
     b.raw(QByteArray(31, '\x55'));
     b.raw("BODY");
-    return b.bytes;
+    return b.data();
 }
 
 } // namespace
@@ -214,10 +214,10 @@ private slots:
         const auto mod = [](quint32 major, quint32 minor, quint32 patch, bool forbid = false) {
             return buildHeader(32, 8, "\xff", "\xff", major, minor, patch, forbid);
         };
-        QTest::newRow("unknown format") << Bytes().u32(29).u8(1).bytes << -4 << "9.9.9";
+        QTest::newRow("unknown format") << Bytes().u32(29).u8(1).data() << -4 << "9.9.9";
         QTest::newRow("empty") << QByteArray() << -4 << "9.9.9";
-        QTest::newRow("subversion 9") << Bytes().u32(32).u32(9).u8(1).bytes << -4 << "9.9.9";
-        QTest::newRow("subversion all ones") << Bytes().u32(32).u32(~0u).bytes << -4 << "9.9.9";
+        QTest::newRow("subversion 9") << Bytes().u32(32).u32(9).u8(1).data() << -4 << "9.9.9";
+        QTest::newRow("subversion all ones") << Bytes().u32(32).u32(~0u).data() << -4 << "9.9.9";
         QTest::newRow("format 28 keeps the version") << buildHeader(28, 0) << 1 << "9.9.9";
         QTest::newRow("subversion 7 clears it") << buildHeader(32, 7) << 1 << "0.0.0";
         QTest::newRow("1.7.3") << mod(1, 7, 3) << 1 << "1.7.3";
@@ -274,14 +274,14 @@ private slots:
         MapHeader header;
         Bytes name;
         name.u32(28).u8(1).u32(36).u8(0).u32(0xfffffff0u).raw("short");
-        QCOMPARE(readMapHeader(name.bytes, false, &header), 36);
+        QCOMPARE(readMapHeader(name.data(), false, &header), 36);
         QVERIFY(header.name.isEmpty() && header.description.isEmpty());
 
         Bytes heroes;
-        heroes.u32(28).u8(1).u32(36).u8(0).text("N").text("D").u8(0).u8(0);
+        heroes.u32(28).u8(1).u32(36).u8(0).string("N").string("D").u8(0).u8(0);
         heroes.u8(1).u8(0).u8(0).u8(0).u16(1).u8(0).u8(0).u8(0).u8(255).u8(0);
-        heroes.u32(0xffffffffu).u8(3).text("A").u8(4).u32(0x7fffffffu);
-        QCOMPARE(readMapHeader(heroes.bytes, false, &header), 36);
+        heroes.u32(0xffffffffu).u8(3).string("A").u8(4).u32(0x7fffffffu);
+        QCOMPARE(readMapHeader(heroes.data(), false, &header), 36);
         QCOMPARE(header.name, QStringLiteral("N"));
         QCOMPARE(header.players[0].heroes.size(), 1);
         QCOMPARE(header.players[0].heroes[0].name, QStringLiteral("A"));
@@ -298,7 +298,7 @@ private slots:
         QCOMPARE(readMapHeader(placeholders, false, &header), 72);
         QVERIFY(header.placeholderHeroes.isEmpty());
 
-        QVERIFY(readMapHeader(Bytes().u32(21).u8(1).u32(0xffffffffu).bytes, false, &header) > 0);
+        QVERIFY(readMapHeader(Bytes().u32(21).u8(1).u32(0xffffffffu).data(), false, &header) > 0);
     }
 
     // An imported map keeps its bytes as stored; a refused one leaves the scenario as it was.

@@ -4,7 +4,7 @@
 // that the tests do not lean on the decoders' own understanding of them, and served to the
 // editor through the picture entry fetcher.
 
-#include "bytebuilder.h"
+#include "demogame/bytewriter.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamepictures.h"
 #include "gamedata/imagecache.h"
@@ -18,11 +18,11 @@ constexpr QRgb seeThrough = qRgb(0, 255, 255);
 // A paletted picture of width x height pixels, row by row; every distinct colour gets a palette
 // entry (at most 256).
 inline QByteArray palettedPicture(int width, int height, const QVector<QRgb> &pixels) {
-    QByteArray bytes = ByteBuilder()
+    QByteArray bytes = ByteWriter()
                            .u32(quint32(width * height + 768))
                            .u32(quint32(width))
                            .u32(quint32(height))
-                           .bytes;
+                           .data();
     QVector<QRgb> palette;
     for (QRgb pixel : pixels) {
         int index = palette.indexOf(qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel)));
@@ -48,7 +48,7 @@ inline QByteArray plainPicture(int width, int height, QRgb colour) {
 
 // A true-colour picture of one colour (blue, green, red per pixel).
 inline QByteArray trueColorPicture(int width, int height, QRgb colour) {
-    QByteArray bytes = ByteBuilder().u32(0).u32(quint32(width)).u32(quint32(height)).bytes;
+    QByteArray bytes = ByteWriter().u32(0).u32(quint32(width)).u32(quint32(height)).data();
     for (int i = 0; i < width * height; ++i) {
         bytes.append(char(qBlue(colour)));
         bytes.append(char(qGreen(colour)));

@@ -3,9 +3,9 @@
 // Small, complete sets of the tables the catalogue reads, written into a .lod archive of a
 // temporary folder, and mod records built in code.
 
+#include "demogame/lodwriter.h"
 #include "gamedata/gamecataloguebuilder.h"
 #include "gamedata/lodarchiveset.h"
-#include "lodbuilder.h"
 
 #include <QMap>
 #include <QTemporaryDir>
@@ -64,7 +64,7 @@ public:
 
     // Builds the catalogue from the tables (all but those in `leaveOut`) and records.
     GameCatalogue build(const QStringList &leaveOut = {}) {
-        LodBuilder lod;
+        LodWriter lod;
         for (auto it = tables.begin(); it != tables.end(); ++it) {
             if (!leaveOut.contains(QString::fromLatin1(it.key())))
                 lod.add(it.key(), it.value(), (it.key().size() % 2) == 0);

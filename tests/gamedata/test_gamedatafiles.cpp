@@ -1,6 +1,6 @@
 // The small readers of the game's and the mod's files: byte streams, the mod's data file, the
 // shared settings file and the game's text tables.
-#include "bytebuilder.h"
+#include "demogame/bytewriter.h"
 #include "filebytes.h"
 #include "gamedata/moddatafile.h"
 #include "gamedata/settingsfile.h"
@@ -13,15 +13,15 @@
 namespace {
 
 // Builds tarq.dat bytes field by field.
-struct DatBuilder : ByteBuilder {
+struct DatBuilder : ByteWriter {
     DatBuilder &header(int32_t count) {
         raw("HDAT").i32(1).i32(count);
         return *this;
     }
     DatBuilder &record(const QByteArray &name, const QList<QByteArray> &strings) {
-        text(name).text(name + "_second").i32(strings.size());
+        string(name).string(name + "_second").i32(strings.size());
         for (const QByteArray &s : strings)
-            text(s);
+            string(s);
         u8(0).i32(0);
         return *this;
     }
@@ -114,7 +114,8 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, kind);
         QFETCH(int, id);
-        const ModRecordList records = readFromMemory(DatBuilder().header(1).record(name, {}).bytes);
+        const ModRecordList records =
+            readFromMemory(DatBuilder().header(1).record(name, {}).data());
         QCOMPARE(records.size(), 1);
         QCOMPARE(records[0].kind, kind);
         QCOMPARE(records[0].id, id);
@@ -124,10 +125,10 @@ private slots:
         DatBuilder dat;
         dat.header(3).record("hero200", {"a", "b", "c", "d", "e", "f", "Vadoz"});
         // No strings, a data flag with size 0, then numbers.
-        dat.text("art150").text("").i32(0).u8(1).i32(0).i32(2).i32(-5).i32(9);
+        dat.string("art150").string("").i32(0).u8(1).i32(0).i32(2).i32(-5).i32(9);
         // A data block; negative counts read as none.
-        dat.text("music").text("second").i32(-3).u8(7).i32(3).raw("xyz").i32(-1);
-        const ModRecordList records = readFromMemory(dat.bytes);
+        dat.string("music").string("second").i32(-3).u8(7).i32(3).raw("xyz").i32(-1);
+        const ModRecordList records = readFromMemory(dat.data());
         QCOMPARE(records.size(), 3);
         QCOMPARE(records[0].recordStrings.value(6), QByteArray("Vadoz"));
         QCOMPARE(records[0].secondName, QByteArray("hero200_second"));
@@ -136,7 +137,7 @@ private slots:
         QCOMPARE(records[2].dataBlock, QByteArray("xyz"));
         QVERIFY(records[2].numbers.isEmpty());
         const ModRecordList two = readFromMemory(
-            DatBuilder().header(2).record("a1", {"a", "b"}).record("b2", {"c"}).bytes);
+            DatBuilder().header(2).record("a1", {"a", "b"}).record("b2", {"c"}).data());
         QCOMPARE(modRecordString(two, 0, 1, "fallback"), QByteArray("b"));
         QCOMPARE(modRecordString(two, 0, 2, "fallback"), QByteArray("fallback"));
         QCOMPARE(modRecordString(two, 0, -4, "fallback"), QByteArray("a"));
@@ -148,8 +149,8 @@ private slots:
     void modDataCutAtEveryByte() {
         DatBuilder dat;
         dat.header(3).record("hero1", {"one"}).record("hero2", {"two", "2"}).record("monst3", {});
-        const QByteArray whole = dat.bytes;
-        const int firstEnd = DatBuilder().header(3).record("hero1", {"one"}).bytes.size();
+        const QByteArray whole = dat.data();
+        const int firstEnd = DatBuilder().header(3).record("hero1", {"one"}).data().size();
         for (int cut = 0; cut < whole.size(); ++cut) {
             const ModRecordList records = readFromMemory(whole.left(cut));
             QVERIFY2(records.size() <= 2, qPrintable(QString::number(cut)));
@@ -162,19 +163,26 @@ private slots:
     // what they promise.
     void modDataRefused_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QByteArray wrongMagic = DatBuilder().header(1).record("hero1", {"x"}).bytes;
+        QByteArray wrongMagic = DatBuilder().header(1).record("hero1", {"x"}).data();
         wrongMagic[0] = 'X';
         QTest::newRow("wrong magic") << wrongMagic;
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("magic cut") << QByteArray("HDA");
-        QTest::newRow("record count huge") << DatBuilder().header(0x7fffffff).bytes;
-        QTest::newRow("name length huge") << DatBuilder().header(1).i32(0x7ffffff0).bytes;
+        QTest::newRow("record count huge") << DatBuilder().header(0x7fffffff).data();
+        QTest::newRow("name length huge") << DatBuilder().header(1).i32(0x7ffffff0).data();
         QTest::newRow("string count huge")
-            << DatBuilder().header(1).text("a").text("b").i32(0x7fffffff).text("x").bytes;
+            << DatBuilder().header(1).string("a").string("b").i32(0x7fffffff).string("x").data();
         QTest::newRow("data size huge")
-            << DatBuilder().header(1).text("a").text("b").i32(0).u8(1).i32(0x7fffffff).bytes;
-        QTest::newRow("number count huge")
-            << DatBuilder().header(1).text("a").text("b").i32(0).u8(0).i32(0x40000000).i32(1).bytes;
+            << DatBuilder().header(1).string("a").string("b").i32(0).u8(1).i32(0x7fffffff).data();
+        QTest::newRow("number count huge") << DatBuilder()
+                                                  .header(1)
+                                                  .string("a")
+                                                  .string("b")
+                                                  .i32(0)
+                                                  .u8(0)
+                                                  .i32(0x40000000)
+                                                  .i32(1)
+                                                  .data();
     }
     void modDataRefused() {
         QFETCH(QByteArray, bytes);

@@ -1,5 +1,5 @@
 // The picture decoders on bytes built here, and the cache that decodes each named picture once.
-#include "bytebuilder.h"
+#include "demogame/bytewriter.h"
 #include "gamedata/gamepictures.h"
 #include "gamedata/imagecache.h"
 
@@ -8,7 +8,7 @@
 namespace {
 
 QByteArray header(quint32 width, quint32 height) {
-    return ByteBuilder().u32(width * height).u32(width).u32(height).bytes;
+    return ByteWriter().u32(width * height).u32(width).u32(height).data();
 }
 
 // A paletted picture with the given indexes and palette entries (others black).
@@ -24,7 +24,7 @@ QByteArray paletted(quint32 width, quint32 height, const QByteArray &indexes,
 }
 
 QByteArray p32fHeader(qint32 width, qint32 height) {
-    return ByteBuilder().raw("P32F").raw(QByteArray(20, '\x77')).i32(width).i32(height).bytes;
+    return ByteWriter().raw("P32F").raw(QByteArray(20, '\x77')).i32(width).i32(height).data();
 }
 
 QByteArray bgr(int r, int g, int b) {

@@ -1,6 +1,6 @@
+#include "demogame/lodwriter.h"
 #include "gamedata/gamefolder.h"
 #include "gamedata/lodarchiveset.h"
-#include "lodbuilder.h"
 #include "messagerecorder.h"
 
 #include <QDir>
@@ -49,14 +49,14 @@ private slots:
         QFETCH(QStringList, archives);
         QFETCH(QByteArray, expected);
         for (const QString &base : archives)
-            QVERIFY(LodBuilder().add("Shared.txt", base.toLatin1()).write(file(base + ".lod")));
+            QVERIFY(LodWriter().add("Shared.txt", base.toLatin1()).write(file(base + ".lod")));
         const LodArchiveSet set = loaded();
         QCOMPARE(set.archives().size(), archives.size());
         QCOMPARE(set.find("Shared.txt").value(), expected);
     }
 
     void namesAndExtensions() {
-        LodBuilder()
+        LodWriter()
             .add("PlColors.txt", "Red\r\n")
             .add("Sprite.def", "sprite")
             .add("Mask.msk", "mask")
@@ -65,10 +65,10 @@ private slots:
             .add("Twice.pcx", "first")
             .add("TWICE.PCX", "second")
             .write(file("Tarq.lod"));
-        LodBuilder().add("Upper.txt", "upper").write(file("Tarq_l_ext.LOD"));
-        LodBuilder().add("Extra.txt", "extra").write(file("Extra.lod"));
+        LodWriter().add("Upper.txt", "upper").write(file("Tarq_l_ext.LOD"));
+        LodWriter().add("Extra.txt", "extra").write(file("Extra.lod"));
         QDir(scratch->path()).mkdir("Sub");
-        LodBuilder().add("Nested.txt", "nested").write(file("Sub/Tarq_lng.lod"));
+        LodWriter().add("Nested.txt", "nested").write(file("Sub/Tarq_lng.lod"));
 
         const LodArchiveSet set = loaded();
         QCOMPARE(set.archives().size(), 2); // Tarq.lod and Extra.lod
@@ -87,7 +87,7 @@ private slots:
     void plainAndPackedEntries() {
         const QByteArray big = binary(70000);
         const QByteArray text = QByteArray("Header\r\nRow\0with zero\r\n", 23);
-        LodBuilder()
+        LodWriter()
             .add("Plain.pcx", big)
             .add("Packed.pcx", big, true)
             .add("Text.txt", text, true)
@@ -118,7 +118,7 @@ private slots:
         QFETCH(bool, accepted);
         MessageRecorder recorder;
         QVERIFY(
-            LodBuilder().add("Name.txt", "x").declareCount(count).write(file("Tarq.lod"), magic));
+            LodWriter().add("Name.txt", "x").declareCount(count).write(file("Tarq.lod"), magic));
         const LodArchiveSet set = loaded();
         QCOMPARE(set.archives().size(), 1);
         QCOMPARE(set.find("Name.txt").has_value(), accepted);
@@ -128,8 +128,7 @@ private slots:
     // Every cut of a good archive reads without crash; entries whose bytes are gone are not
     // listed.
     void cutArchives() {
-        const QByteArray good =
-            LodBuilder().add("A.txt", "alpha").add("B.pcx", binary(300)).build();
+        const QByteArray good = LodWriter().add("A.txt", "alpha").add("B.pcx", binary(300)).build();
         for (int cut = 0; cut <= good.size(); ++cut) {
             QFile out(file("Tarq.lod"));
             QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -145,12 +144,12 @@ private slots:
     }
 
     void hostileRecords() {
-        LodBuilder()
-            .addRecord({"Far.txt", {}, 10, 0, true, 0xfffffff0u})
-            .addRecord({"Huge.txt", "abc", 0xffffffffu, 0, false, 0})
-            .addRecord({"Bomb.pcx", "xyz", 0x7fffffffu, 3, false, 0})
-            .addRecord({"Corrupt.pcx", "not zlib at all", 100, 15, false, 0})
-            .addRecord({"PastEnd.pcx", "abc", 1000, 0, false, 0})
+        LodWriter()
+            .addRecord({"Far.txt", {}, 10, 0, 0xfffffff0u})
+            .addRecord({"Huge.txt", "abc", 0xffffffffu})
+            .addRecord({"Bomb.pcx", "xyz", 0x7fffffffu, 3})
+            .addRecord({"Corrupt.pcx", "not zlib at all", 100, 15})
+            .addRecord({"PastEnd.pcx", "abc", 1000})
             .add("Good.txt", "good")
             .declareCount(2000000000) // far more records than the file holds
             .write(file("Tarq.lod"));
@@ -180,17 +179,17 @@ private slots:
     void tableLines() {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
-        LodBuilder().add("Table.txt", bytes).write(file("Tarq.lod"));
+        LodWriter().add("Table.txt", bytes).write(file("Tarq.lod"));
         QCOMPARE(loaded().readTableLines("TABLE.TXT", QTextCodec::codecForName("Windows-1252")),
                  lines);
     }
 
     void editorArchivesComeFromDataFolder() {
         QDir(scratch->path()).mkdir("Data");
-        LodBuilder().add("Where.txt", "data folder").write(file("Data/Tarq.lod"));
-        LodBuilder()
+        LodWriter().add("Where.txt", "data folder").write(file("Data/Tarq.lod"));
+        LodWriter()
             .add("Where.txt", "game folder")
-            .addRecord({"Cut.pcx", "abc", 1000, 0, false, 0})
+            .addRecord({"Cut.pcx", "abc", 1000})
             .write(file("Tarq_lng.lod"));
         setGameFolder(scratch->path());
         MessageRecorder recorder;
@@ -203,9 +202,10 @@ private slots:
         loadLodArchives();
         QCOMPARE(findLodEntry("where.txt").value(), QByteArray("game folder"));
         // The damaged entry of the archive now in use is named once.
-        QCOMPARE(recorder.lines(),
-                 QStringList("warning|Warning|These archive entries are damaged (their data lies "
-                             "past the end of the file) and are not used:\\nTarq_lng.lod: Cut.pcx"));
+        QCOMPARE(
+            recorder.lines(),
+            QStringList("warning|Warning|These archive entries are damaged (their data lies "
+                        "past the end of the file) and are not used:\\nTarq_lng.lod: Cut.pcx"));
         setGameFolder(QString());
     }
 };

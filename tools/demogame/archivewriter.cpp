@@ -1,18 +1,12 @@
-// Packs the demo game's tables and pictures into Data/*.lod: a 92-byte header ("LOD", kind,
-// entry count, reserved bytes), one 32-byte directory record per entry (name, offset, size,
-// kind, packed size), then the entries' bytes, plain or zlib-packed.
+// Packs the demo game's tables and pictures into Data/*.lod.
 
 #include "archives.h"
 #include "bytewriter.h"
+#include "lodwriter.h"
 
 #include <QMap>
 
-#include <zlib.h>
-
 namespace {
-
-constexpr int headerSize = 92;
-constexpr int recordSize = 32;
 
 uint32_t entryKind(const QString &name) {
     if (name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
@@ -24,44 +18,11 @@ uint32_t entryKind(const QString &name) {
     return 1;
 }
 
-QByteArray zlibPacked(const QByteArray &bytes) {
-    uLongf length = compressBound(uLong(bytes.size()));
-    QByteArray packed(int(length), '\0');
-    compress2(reinterpret_cast<Bytef *>(packed.data()), &length,
-              reinterpret_cast<const Bytef *>(bytes.constData()), uLong(bytes.size()), 6);
-    packed.resize(int(length));
-    return packed;
-}
-
 QByteArray archiveBytes(const QVector<DemoArchiveEntry> &entries, uint32_t archiveKind) {
-    ByteWriter header;
-    header.fixed(QByteArray("LOD"), 4);
-    header.u32(archiveKind);
-    header.i32(int32_t(entries.size()));
-    header.fixed(QByteArray(), 80);
-
-    QVector<QByteArray> stored;
-    stored.reserve(entries.size());
+    LodWriter archive;
     for (const DemoArchiveEntry &entry : entries)
-        stored.append(entry.packed ? zlibPacked(entry.bytes) : entry.bytes);
-
-    ByteWriter directory;
-    uint32_t offset = uint32_t(headerSize + recordSize * entries.size());
-    for (int i = 0; i < entries.size(); ++i) {
-        const DemoArchiveEntry &entry = entries[i];
-        directory.fixed(entry.name.toLatin1(), 16); // a 16-character name has no terminator
-        directory.u32(offset);
-        directory.u32(uint32_t(entry.bytes.size()));
-        directory.u32(entryKind(entry.name));
-        directory.u32(entry.packed ? uint32_t(stored[i].size()) : 0);
-        offset += uint32_t(stored[i].size());
-    }
-
-    QByteArray out = header.data() + directory.data();
-    out.reserve(int(offset));
-    for (const QByteArray &bytes : stored)
-        out.append(bytes);
-    return out;
+        archive.add(entry.name.toLatin1(), entry.bytes, entry.packed, entryKind(entry.name));
+    return archive.build(archiveKind);
 }
 
 // A small paletted picture: size, width, height, one palette index per pixel, 256 colours.
