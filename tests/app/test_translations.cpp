@@ -5,6 +5,7 @@
 #include "app/languagechoice.h"
 #include "demogamefixture.h"
 #include "mainwindowfixture.h"
+#include "widgetlookup.h"
 
 #include <QDialogButtonBox>
 #include <QMenu>
@@ -26,60 +27,51 @@ private slots:
         setGameCatalogue(mainWindowCatalogue());
     }
 
+    // Each file comes from the first folder that has it; missing files are no failure: the
+    // interface keeps its built-in English texts.
     void captionsFollowTheLanguage_data() {
         QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("emptyFolderFirst");
+        QTest::addColumn<bool>("withGameFolder");
         QTest::addColumn<QString>("fileMenu");
         QTest::addColumn<QString>("cancelButton");
-        QTest::addColumn<QString>("applicationTitle");
-        const QString english = QStringLiteral("Veldmark: Tarq Campaign Editor");
         // Absent, English, the other English number and an unknown one all keep English.
         for (const int language : {-1, 0, 2, 7})
             QTest::addRow("English texts, language %d", language)
-                << language << QStringLiteral("File") << QStringLiteral("Cancel") << english;
-        QTest::newRow("Russian") << 1 << QStringLiteral("Файл") << QStringLiteral("Отмена")
-                                 << QStringLiteral("Veldmark: редактор кампаний Tarq");
+                << language << false << true << QStringLiteral("File") << QStringLiteral("Cancel");
+        QTest::newRow("Russian") << 1 << false << true << QStringLiteral("Файл")
+                                 << QStringLiteral("Отмена");
+        QTest::newRow("no folder has the files")
+            << 1 << true << false << QStringLiteral("File") << QStringLiteral("Cancel");
+        QTest::newRow("a later folder has them")
+            << 1 << true << true << QStringLiteral("Файл") << QStringLiteral("Отмена");
     }
 
     void captionsFollowTheLanguage() {
         QFETCH(int, language);
-        QFETCH(QString, fileMenu);
-        QFETCH(QString, cancelButton);
-        QFETCH(QString, applicationTitle);
-
-        std::unique_ptr<QTranslator> translators[2];
-        installTranslators(language, {gameDir.path() + QStringLiteral("/Tarq_Data/")}, translators);
-        MainWindow window;
-        auto *menu = window.findChild<QMenu *>(QStringLiteral("menuFile"));
-        QVERIFY(menu);
-        QCOMPARE(menu->title().remove(QLatin1Char('&')), fileMenu);
-        QCOMPARE(MainWindow::applicationTitle(), applicationTitle);
-        QVERIFY(window.windowTitle().endsWith(applicationTitle));
-        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')),
-                 cancelButton);
-    }
-
-    // Each file comes from the first folder that has it; missing files are no failure: the
-    // interface keeps its built-in English texts.
-    void filesFromTheFirstFolderThatHasThem_data() {
-        QTest::addColumn<bool>("withGameFolder");
-        QTest::addColumn<QString>("fileMenu");
-        QTest::newRow("none has them") << false << "File";
-        QTest::newRow("a later folder has them") << true << QStringLiteral("Файл");
-    }
-
-    void filesFromTheFirstFolderThatHasThem() {
+        QFETCH(bool, emptyFolderFirst);
         QFETCH(bool, withGameFolder);
         QFETCH(QString, fileMenu);
+        QFETCH(QString, cancelButton);
+
         QTemporaryDir empty;
-        QStringList folders{empty.path() + QLatin1Char('/')};
+        QStringList folders;
+        if (emptyFolderFirst)
+            folders.append(empty.path() + QLatin1Char('/'));
         if (withGameFolder)
             folders.append(gameDir.path() + QStringLiteral("/Tarq_Data/"));
         std::unique_ptr<QTranslator> translators[2];
-        installTranslators(1, folders, translators);
+        installTranslators(language, folders, translators);
         MainWindow window;
-        QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menuFile"))->title().remove('&'),
-                 fileMenu);
+        QCOMPARE(widget<QMenu>(window, "menuFile")->title().remove(QLatin1Char('&')), fileMenu);
+        const QString title = fileMenu == QLatin1String("File")
+                                  ? QStringLiteral("Veldmark: Tarq Campaign Editor")
+                                  : QStringLiteral("Veldmark: редактор кампаний Tarq");
+        QCOMPARE(MainWindow::applicationTitle(), title);
+        QVERIFY(window.windowTitle().endsWith(title));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')),
+                 cancelButton);
     }
 };
 
