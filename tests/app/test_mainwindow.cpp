@@ -51,12 +51,11 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void formActionsAndMenus();
+    void formActions();
     void editorPictures();
     void propertiesKeys();
     void fileBaseNames_data();
     void fileBaseNames();
-    void unreadableFiles();
     void droppedFileIsOpened();
     void wrongKindOfFileRefused_data();
     void wrongKindOfFileRefused();
@@ -88,7 +87,7 @@ void TestMainWindow::init() {
 
 // Each action's shortcut (if any) and hint row (if any): its tool tip, and the hint bar's text
 // while the mouse is over it.
-void TestMainWindow::formActionsAndMenus() {
+void TestMainWindow::formActions() {
     MainWindow window;
     const struct {
         const char *name;
@@ -122,20 +121,6 @@ void TestMainWindow::formActionsAndMenus() {
     }
     QVERIFY(!widget<QAction>(window, "actionUndo")->isEnabled());
     QVERIFY(!widget<QAction>(window, "actionRedo")->isEnabled());
-
-    QStringList fileMenu;
-    for (QAction *action : widget<QMenu>(window, "menuFile")->actions())
-        fileMenu.append(action->isSeparator()            ? QStringLiteral("-")
-                        : action->objectName().isEmpty() ? QStringLiteral("recent")
-                                                         : action->objectName());
-    QCOMPARE(fileMenu,
-             QStringList({"actionNew", "actionOpen", "actionSave", "actionSave_As", "actionClose",
-                          "-", "actionExport_Texts", "actionImport_Texts", "-",
-                          "actionRefresh_Scenario_Maps", "actionExport_Scenario_Maps", "-",
-                          "recent", "recent", "recent", "recent", "recent", "-", "actionExit"}));
-    QVERIFY(window.acceptDrops());
-    QCOMPARE(window.campaign().scenarios.size(), 6); // the empty campaign on campaign map 24
-    QVERIFY(window.campaign().withMap);
 }
 
 // The splash pictures and the window icon are drawn at build time and embedded.
@@ -211,27 +196,6 @@ void TestMainWindow::fileBaseNames() {
     QFETCH(QString, path);
     QFETCH(QString, baseName);
     QCOMPARE(fileBaseName(path), baseName);
-}
-
-void TestMainWindow::unreadableFiles() {
-    MainWindow window;
-    MessageRecorder recorder;
-    const QString missing = temporary.filePath(QStringLiteral("missing.y6c"));
-    window.loadFile(missing);
-    QCOMPARE(recorder.lines(), QStringList{"warning|Error|Cannot read file " + missing +
-                                           ":\\nNo such file or directory."});
-    QCOMPARE(recorder.messages[0].buttons, Messages::Buttons(Messages::Ok));
-    QCOMPARE(window.currentFile(), QString());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Untitled.y6c - ") + applicationTitle);
-
-    // With unsaved changes the save question comes first; Cancel keeps everything.
-    markChanged(window);
-    recorder.clear();
-    recorder.queueAnswer(Messages::Cancel);
-    window.loadFile(missing);
-    QCOMPARE(recorder.messages.size(), 1);
-    QCOMPARE(recorder.messages[0].text, QStringLiteral("Save changes to Untitled?"));
-    QVERIFY(window.isModified());
 }
 
 void TestMainWindow::wrongKindOfFileRefused_data() {
