@@ -180,6 +180,10 @@ private slots:
         QTest::newRow("map of an unknown format")
             << QStringList{"map-info", unknownMap}
             << "warning|Error|Unknown map format - probably of newer Tarq versions.";
+        const QString cutMap = scratch.filePath("cut.y6m");
+        writeWholeFile(cutMap, readWholeFile(sample("GullRock.y6m")).chopped(200));
+        QTest::newRow("map cut short") << QStringList{"map-info", cutMap}
+                                       << "warning|Error|Cannot read file cut.y6m. Map has errors.";
         const QString missingMap = scratch.filePath("missing.y6m");
         QTest::newRow("missing map")
             << QStringList{"map-info", missingMap}

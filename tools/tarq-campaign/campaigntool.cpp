@@ -100,24 +100,27 @@ int check(const QString &campaignPath, bool json) {
     return errorCount(findings) > 0 ? HasErrors : Success;
 }
 
+// The map is read as the editor reads a map it imports: whole, so that a damaged or cut map is
+// refused instead of described by the header at its start.
 int mapInfo(const QString &mapPath) {
     QFile file(mapPath);
-    QByteArray map;
     QString reason;
-    if (!openRegularFile(file, &reason) || !readUncompressedFile(mapPath, &map) || map.isEmpty()) {
+    CmpScenario scenario;
+    if (openRegularFile(file, &reason))
+        scenario.mapData = file.readAll();
+    if (scenario.mapData.isEmpty()) {
         Messages::warning(QCoreApplication::translate("CampaignTool", "Error"),
                           QCoreApplication::translate("CampaignTool", "Cannot read file %1:\n%2.")
                               .arg(mapPath, reason));
         return Refused;
     }
-    MapHeader header;
-    const int result = readMapHeader(map, false, &header);
+    const int result = CampaignFile::readEmbeddedMapHeader(scenario);
     if (result < 0) {
         Messages::warning(QCoreApplication::translate("CampaignTool", "Error"),
                           mapErrorMessage(result, QFileInfo(mapPath).fileName()));
         return Refused;
     }
-    printJson(QJsonDocument(mapHeaderJson(header)));
+    printJson(QJsonDocument(mapHeaderJson(*scenario.mapHeader)));
     return Success;
 }
 
