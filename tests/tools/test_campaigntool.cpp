@@ -8,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QtEndian>
 
 class TestCampaignTool : public QObject {
     Q_OBJECT
@@ -69,36 +68,16 @@ private slots:
         QVERIFY(result.standardError.contains("Usage:"));
     }
 
+    // The campaign's own fields are those campaign.json holds (the unpack and pack test reads
+    // them back strictly); info adds the file's version, each map's digest and its header.
     void infoPrintsTheWholeCampaign() {
         const ProcessResult result = tool({"info", sample("Marches.y6c")});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.standardError.isEmpty());
         const QJsonObject campaign = json(result);
-        QCOMPARE(campaign.value("name").toString(), QStringLiteral("The Marches"));
         QCOMPARE(campaign.value("campaignFileVersion").toString(), QStringLiteral("1.7.3"));
         const QJsonArray scenarios = campaign.value("scenarios").toArray();
-
         const QJsonObject fens = scenarios[0].toObject();
-        QCOMPARE(fens["prologues"][0].toObject(),
-                 (QJsonObject{
-                     {"video", 0}, {"music", 0}, {"text", "Mist lies on the Greywater Fens."}}));
-        QVERIFY(fens["prologues"][1].isNull());
-        QCOMPARE(fens["startOptions"].toObject().keys(),
-                 QStringList({"bonuses", "kind", "player"}));
-        QCOMPARE(fens["startOptions"]["bonuses"][0].toObject(),
-                 (QJsonObject{{"type", 0}, {"hero", 5}, {"spell", 15}}));
-
-        // Only the fields of each bonus type.
-        const QJsonObject primary = scenarios[1]["startOptions"]["bonuses"][2].toObject();
-        QCOMPARE(primary.keys(),
-                 QStringList({"attack", "defence", "hero", "knowledge", "spellPower", "type"}));
-        QCOMPARE(scenarios[3]["startOptions"]["crossovers"][2],
-                 QJsonValue(QJsonObject{{"player", 0}, {"scenario", 2}}));
-        QCOMPARE(scenarios[4]["startOptions"]["heroes"][2],
-                 QJsonValue(QJsonObject{{"player", 1}, {"hero", 18}}));
-        QCOMPARE(scenarios[1]["prerequisites"].toArray(), QJsonArray({0}));
-
-        // The map: its size and digest, and its summary as map-info prints it.
         const QByteArray map = splitCampaignFile(readWholeFile(sample("Marches.y6c")))
                                    .maps.left(fens["mapSize"].toInt());
         const QString digest = QCryptographicHash::hash(map, QCryptographicHash::Sha256).toHex();
@@ -154,27 +133,16 @@ private slots:
         QCOMPARE(result.standardError.isEmpty(), exitCode != 2);
     }
 
+    // The library's own refusals reach standard error as they reach the editor's user (their
+    // texts are checked where they are made); the rows here are the program's own.
     void refusedInput_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("firstError");
-        const QString missing = scratch.filePath("missing.y6c");
-        QTest::newRow("missing campaign")
-            << QStringList{"info", missing} << "critical|Error|Can't open file " + missing;
-
-        CampaignFileParts parts = splitCampaignFile(readWholeFile(sample("Marches.y6c")));
-        qToLittleEndian<uint32_t>(4, parts.content.data() + 16); // mod version 1.7.4
-        const QString newer = scratch.filePath("newer.y6c");
-        writeWholeFile(newer, joinCampaignFile(scratch.filePath("j"), parts.content, parts.maps));
-        QTest::newRow("resave of a newer campaign")
-            << QStringList{"resave", newer, scratch.filePath("out.y6c")}
-            << "critical|Error|This campaign was made for a newer version of Tarq 1.7.4. It is "
-               "impossible to open it in older version.\\n";
         const QString cut = scratch.filePath("cut.y6c");
         writeWholeFile(cut, readWholeFile(sample("Marches.y6c")).left(40));
         QTest::newRow("campaign cut short")
             << QStringList{"info", cut}
             << "tarq-campaign: " + cut + ": the campaign cannot be read";
-
         const QString unknownMap = scratch.filePath("unknown.y6m");
         writeWholeFile(unknownMap, QByteArray("\x63\0\0\0\x01", 5));
         QTest::newRow("map of an unknown format")
@@ -188,28 +156,11 @@ private slots:
         QTest::newRow("missing map")
             << QStringList{"map-info", missingMap}
             << "warning|Error|Cannot read file " + missingMap + ":\\nNo such file or directory.";
-        QTest::newRow("unwritable target")
-            << QStringList{"resave", sample("Marches.y6c"), scratch.filePath("no/such/out.y6c")}
-            << "warning|Error|Cannot write file " + scratch.filePath("no/such/out.y6c") +
-                   ":\\nNo such file or directory.";
-
-        const QString chainText = scratch.filePath("chain.txt");
-        QCOMPARE(tool({"export-texts", sample("Chain.y6c"), chainText}).exitCode, 0);
-        QTest::newRow("texts of another campaign")
-            << QStringList{"import-texts", sample("Marches.y6c"), chainText,
-                           scratch.filePath("refused.y6c")}
-            << "warning|Error|Cannot read file " + chainText +
-                   " - incorrect campaign text:\\nUnknown error.\\nline 8: expected "
-                   "\"Greywater Fens \u2014 Greywater Fens\"";
         const QString missingText = scratch.filePath("missing.txt");
         QTest::newRow("missing texts")
             << QStringList{"import-texts", sample("Chain.y6c"), missingText,
                            scratch.filePath("refused.y6c")}
             << "warning|Error|Cannot read file " + missingText + ":\\nNo such file or directory.";
-        QTest::newRow("unwritable texts")
-            << QStringList{"export-texts", sample("Chain.y6c"), scratch.filePath("no/such/out.txt")}
-            << "warning|Error|Cannot write file " + scratch.filePath("no/such/out.txt") +
-                   ":\\nNo such file or directory.";
         if (QFile::exists("/dev/full"))
             QTest::newRow("texts to a full disk")
                 << QStringList{"export-texts", sample("Chain.y6c"), "/dev/full"}
@@ -238,73 +189,44 @@ private slots:
         QVERIFY(result.standardOutput.isEmpty());
     }
 
-    void exportMapsWritesEveryEmbeddedMap() {
+    // The maps' bytes are checked where the editor exports them; the program names each file.
+    void exportMapsNamesEveryEmbeddedMap() {
         const QString folder = scratch.filePath("exported");
         const ProcessResult result = tool({"export-maps", sample("Chain.y6c"), folder});
         QCOMPARE(result.exitCode, 0);
-        const QStringList written =
-            QString::fromLocal8Bit(result.standardOutput).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(written, QStringList({folder + "/OldBorder.y6m", folder + "/Saltmarrow.y6m",
-                                       folder + "/GullRock.y6m"}));
-        QByteArray joined;
-        for (const QString &path : written)
-            joined += readWholeFile(path);
-        QCOMPARE(joined, splitCampaignFile(readWholeFile(sample("Chain.y6c"))).maps);
+        QCOMPARE(QString::fromLocal8Bit(result.standardOutput).split('\n', Qt::SkipEmptyParts),
+                 QStringList({folder + "/OldBorder.y6m", folder + "/Saltmarrow.y6m",
+                              folder + "/GullRock.y6m"}));
     }
 
-    void exportEditImportSaveReopen() {
+    // What an edited text file changes is checked by the library's tests; here the two
+    // commands carry a translation into a saved campaign.
+    void exportEditImport() {
         const QString text = scratchFile("marches.txt");
-        ProcessResult result = tool({"export-texts", sample("Marches.y6c"), text});
-        QCOMPARE(result.exitCode, 0);
-        QByteArray file = readWholeFile(text);
-        QVERIFY(file.startsWith("Name:\r\nThe Marches\r\n\r\nDescription:\r\n"));
-
-        file.replace("The Marches", "Die Marken");
-        file.replace("Homeward.", "Heimw\xe4rts.\tEnde");
-        writeWholeFile(text, file);
+        QCOMPARE(tool({"export-texts", sample("Marches.y6c"), text}).exitCode, 0);
+        writeWholeFile(text, readWholeFile(text).replace("The Marches", "Die Marken"));
         const QString translated = scratchFile("translated.y6c");
-        result = tool({"import-texts", sample("Marches.y6c"), text, translated});
+        const ProcessResult result =
+            tool({"import-texts", sample("Marches.y6c"), text, translated});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.standardError.isEmpty());
-        const QJsonObject campaign = info(translated);
-        QCOMPARE(campaign.value("name").toString(), QStringLiteral("Die Marken"));
-        QCOMPARE(campaign.value("scenarios")[1]["epilogues"][1]["text"].toString(),
-                 QStringLiteral("Heimw\u00e4rts.\nEnde"));
-
-        // The translated campaign exports the edited file again.
-        const QString again = scratchFile("again.txt");
-        QCOMPARE(tool({"export-texts", translated, again}).exitCode, 0);
-        QCOMPARE(readWholeFile(again), file);
+        QCOMPARE(info(translated).value("name").toString(), QStringLiteral("Die Marken"));
     }
 
+    // Which scenarios survive is checked by the conversion's own test; here the options choose
+    // the target, and the wrong or a missing one is refused.
     void convertBothWays() {
-        // Chain: without map, three scenarios with maps; campaign map 3 has four regions.
         const QString withMap = scratchFile("chain-with-map.y6c");
         ProcessResult result = tool({"convert", sample("Chain.y6c"), withMap, "--map", "3"});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(errorLines(result), QStringList()); // the command line asks nothing
-        QJsonObject campaign = info(withMap);
-        QCOMPARE(campaign.value("campaignMap").toInt(), 3);
-        const QJsonArray scenarios = campaign.value("scenarios").toArray();
-        QCOMPARE(scenarios.size(), 4);
-        QCOMPARE(scenarios[2]["prerequisites"].toArray(), QJsonArray({1}));
-        QVERIFY(scenarios[3]["mapHeader"].isNull());
-
-        // Marches: with map, five scenarios with maps, to background 1.
+        QCOMPARE(info(withMap).value("campaignMap").toInt(), 3);
         const QString withoutMap = scratchFile("marches-without-map.y6c");
         result = tool({"convert", sample("Marches.y6c"), withoutMap, "--background", "1"});
         QCOMPARE(result.exitCode, 0);
-        campaign = info(withoutMap);
+        const QJsonObject campaign = info(withoutMap);
         QCOMPARE(campaign.value("withMap").toBool(), false);
         QCOMPARE(campaign.value("background").toInt(), 1);
-        QCOMPARE(campaign.value("scenarioCount").toInt(), 5);
-
-        // Too few regions: the last scenarios go.
-        result = tool({"convert", withoutMap, scratchFile("small.y6c"), "--map", "26"});
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(info(scratchFile("small.y6c")).value("scenarios").toArray().size(), 3);
-
-        // The wrong kind of target, and one the game does not have.
         QCOMPARE(tool({"convert", sample("Marches.y6c"), withMap, "--map", "3"}).exitCode, 2);
         QCOMPARE(tool({"convert", sample("Chain.y6c"), withMap, "--map", "200"}).exitCode, 1);
     }
