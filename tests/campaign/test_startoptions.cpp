@@ -239,22 +239,6 @@ private slots:
         QVERIFY(!isPlayerFreeForStartingHero(noMap, 0));
     }
 
-    void kindsAllowed() {
-        CmpScenario s = scenario();
-        QVERIFY(isStartingHeroKindAllowed(s));
-        QVERIFY(!isCrossoverKindAllowed(s));
-        s.prerequisites.setBit(3);
-        QVERIFY(isCrossoverKindAllowed(s));
-        // Only the first human-playable player counts for the kind, even when a
-        // later one would qualify.
-        auto map = header();
-        map->players[0].generateHeroAtMainTown = false;
-        map->players[0].heroes.clear();
-        QVERIFY(!isStartingHeroKindAllowed(scenario(map)));
-        map->players[0].canHumanPlay = false;
-        QVERIFY(isStartingHeroKindAllowed(scenario(map)));
-    }
-
     void heroTexts_data() {
         QTest::addColumn<bool>("withMap");
         QTest::addColumn<int>("player");
@@ -400,12 +384,6 @@ private slots:
         const ChoiceList resources = resourceChoices(catalogue);
         QCOMPARE(valuesOf(resources), (Values{0, 6, 253, 254}));
         QCOMPARE(resources[3].text, QString("Rare Goods"));
-        // Recipients: the most powerful hero always, then the generated hero and
-        // the heroes on the map of the player.
-        QCOMPARE(valuesOf(recipientChoices(CmpScenario(), 0, catalogue)), Values{MostPowerfulHero});
-        QCOMPARE(valuesOf(recipientChoices(scenario(), 0, catalogue)),
-                 (Values{MostPowerfulHero, GeneratedHero, 1, 2, 2}));
-        QCOMPARE(valuesOf(recipientChoices(scenario(), 8, catalogue)), Values{MostPowerfulHero});
     }
 };
 
