@@ -313,24 +313,15 @@ private slots:
             QVERIFY(!bonusText(scenario(), 0, CmpBonus{uint8_t(type), QVariant()}).isEmpty());
         // A building of a scenario without map names no building but does not fail.
         QCOMPARE(bonusText(CmpScenario(), 0, building(10)), QStringLiteral("Build  at Main Town"));
-        QCOMPARE(playerText(0), QStringLiteral("Player 1 (Red)"));
-        QCOMPARE(playerText(2), QStringLiteral("Player 3 (Tan)"));
+        // The lists and references the windows show are checked there; these are the texts
+        // they do not reach.
         QCOMPARE(playerText(7), QStringLiteral("Player 8 ()"));
-
         CmpCampaign withMap;
         resetCampaign(withMap, 24, true, 0, 0);
-        withMap.scenarios[1] = scenario();
-        QCOMPARE(scenarioListText(withMap, 24, 0), QStringLiteral("Fens — Empty"));
-        QCOMPARE(scenarioListText(withMap, 24, 1), QStringLiteral("Hills — fens.y6m"));
         QCOMPARE(scenarioRefText(withMap, 24, 0), QStringLiteral("No scenario — Fens"));
-        QCOMPARE(scenarioRefText(withMap, 24, 1), QStringLiteral("Fen Map — Hills"));
         QCOMPARE(scenarioRefText(withMap, 99, 2), QStringLiteral("No scenario — "));
         CmpCampaign chain;
         resetCampaign(chain, 24, false, 0, 3);
-        chain.scenarios[0] = scenario(header("First"));
-        QCOMPARE(scenarioListText(chain, 24, 0), QStringLiteral("1. fens.y6m"));
-        QCOMPARE(scenarioListText(chain, 24, 2), QStringLiteral("3. Empty"));
-        QCOMPARE(scenarioRefText(chain, 24, 0), QStringLiteral("0. First"));
         QCOMPARE(scenarioRefText(chain, 24, 2), QStringLiteral("2. No scenario"));
         // Placeholders inside names are not substituted again.
         chain.scenarios[1] = scenario(header("%1 and %2"));

@@ -1,10 +1,8 @@
 // tarq-campaign unpack and pack run as a program on the demo games: the round trip to the bytes
-// the editor saves, the refused edits of campaign.json, and edits that reach the campaign.
+// the editor saves (so every field written is read back), and the refused edits of
+// campaign.json.
 
 #include "campaignfilefixture.h"
-
-#include <QJsonDocument>
-#include <QJsonObject>
 
 class TestCampaignJsonPack : public QObject {
     Q_OBJECT
@@ -17,19 +15,10 @@ private:
     QByteArray marchesJson;
 
     // The tool's messages, then its exit status.
-    QString run(const QString &game, const QStringList &arguments, QByteArray *output = nullptr) {
+    QString run(const QString &game, const QStringList &arguments) {
         const ProcessResult result = runProgram(QStringLiteral(TARQ_CAMPAIGN_TOOL_EXE),
                                                 arguments + QStringList{"--game", game});
-        if (output)
-            *output = result.standardOutput;
         return QString::fromUtf8(result.standardError) + QString::number(result.exitCode);
-    }
-
-    // Marches packed after its campaign.json was edited as people do, in a text editor.
-    QString packEdited(const QString &from, const QString &to, const QString &target) {
-        const QByteArray edited = QByteArray(marchesJson).replace(from.toUtf8(), to.toUtf8());
-        writeWholeFile(marches + "/campaign.json", edited);
-        return run(english.path(), {"pack", marches, target});
     }
 
 private slots:
@@ -127,22 +116,12 @@ private slots:
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(QString, message);
-        QCOMPARE(packEdited(from, to, scratch.filePath("refused.y6c")), message + "\n1");
-        QVERIFY(!QFile::exists(scratch.filePath("refused.y6c")));
-    }
-
-    void editedFieldsReachTheCampaign() {
-        const QString packed = scratch.filePath("edited.y6c");
-        const QString edited = QString::fromUtf8(marchesJson)
-                                   .replace("where it all", "redrawn, where it all")
-                                   .replace("\"amount\": 2500", "\"amount\": 1234");
-        QCOMPARE(packEdited(QString::fromUtf8(marchesJson), edited, packed), QString("0"));
-        QByteArray output;
-        QCOMPARE(run(english.path(), {"info", packed}, &output), QString("0"));
-        const QJsonObject info = QJsonDocument::fromJson(output).object();
-        QCOMPARE(info["scenarios"][0]["regionText"].toString(),
-                 QString("The fens, redrawn, where it all begins."));
-        QCOMPARE(info["scenarios"][2]["startOptions"]["bonuses"][1]["amount"].toInt(), 1234);
+        // Marches packed after its campaign.json was edited as people do, in a text editor.
+        const QByteArray edited = QByteArray(marchesJson).replace(from.toUtf8(), to.toUtf8());
+        writeWholeFile(marches + "/campaign.json", edited);
+        const QString target = scratch.filePath("refused.y6c");
+        QCOMPARE(run(english.path(), {"pack", marches, target}), message + "\n1");
+        QVERIFY(!QFile::exists(target));
     }
 };
 
