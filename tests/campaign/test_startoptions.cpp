@@ -375,6 +375,9 @@ private slots:
         const ChoiceList resources = resourceChoices(catalogue);
         QCOMPARE(valuesOf(resources), (Values{0, 6, 253, 254}));
         QCOMPARE(resources[3].text, QString("Rare Goods"));
+        // The bonus dialog's test checks the recipients of the players on a map; a player
+        // beyond the map's eight is offered the most powerful hero alone.
+        QCOMPARE(valuesOf(recipientChoices(scenario(), 8, catalogue)), Values{MostPowerfulHero});
     }
 };
 
