@@ -49,16 +49,13 @@ private slots:
             << c.editorTextTable.value(1).value(0) << "© 2026 Команда Тарка. Все права защищены.";
         // Music names are file names.
         QTest::newRow("music") << c.musicNames.value(49) << "Tarq Frontier";
-        // The campaign's own texts and the embedded maps' headers.
+        // The campaign's own texts and the embedded maps' headers (each read by one text reader).
         const CmpCampaign marches = loaded(QStringLiteral("Marches.y6c"));
         QTest::newRow("campaign description")
             << marches.description
             << "Шесть регионов Марок Вельдмарка \u2014 от Сероводных топей до Берега Пустельги.\r\n"
                "Завоюйте их все.";
-        QTest::newRow("epilogue") << marches.scenarios[0].epilogues[0]->text << "Топи наши.";
         QTest::newRow("map name") << marches.scenarios[0].mapHeader->name << "Сероводные топи";
-        QTest::newRow("custom hero")
-            << marches.scenarios[0].mapHeader->customHeroes.value(0).name << "Сэр Алдрик";
     }
     void names() {
         QFETCH(QString, actual);
