@@ -1,11 +1,9 @@
-// The new-campaign dialog: its lists for both campaign types and what it answers.
+// The new-campaign dialog: its lists for both campaign types and the choice it gives.
 #include "campaigndialogfixture.h"
 #include "dialogs/campaign/newcampaign.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -63,26 +61,6 @@ private slots:
         QTest::mouseClick(widget<QRadioButton>(dialog, "campaignWithoutMapBtn"), Qt::LeftButton);
         QCOMPARE(dialog.selectedId(), -1);
         setGameCatalogue(campaignDialogCatalogue());
-    }
-
-    void okAndCancel() {
-        NewCampaign dialog;
-        whenShown<QWidget>("newcampaign", [](QWidget *shown) {
-            widget<QListWidget>(*shown, "listWidget")->setCurrentRow(2);
-            QTest::mouseClick(
-                widget<QDialogButtonBox>(*shown, "buttonBox")->button(QDialogButtonBox::Ok),
-                Qt::LeftButton);
-        });
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QCOMPARE(dialog.selectedId(), 10);
-
-        NewCampaign cancelled;
-        whenShown<QWidget>("newcampaign", [](QWidget *shown) {
-            QTest::mouseClick(
-                widget<QDialogButtonBox>(*shown, "buttonBox")->button(QDialogButtonBox::Cancel),
-                Qt::LeftButton);
-        });
-        QCOMPARE(cancelled.exec(), int(QDialog::Rejected));
     }
 };
 

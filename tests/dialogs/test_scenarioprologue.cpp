@@ -107,17 +107,6 @@ class ScenarioPrologueTest : public QObject {
             .scaled(size, Qt::KeepAspectRatio, Qt::FastTransformation)
             .toImage();
     }
-    // The first sample campaign and the index of its first scenario with a map.
-    int firstSampleScenarioWithMap(CmpCampaign &campaign) {
-        const QStringList files = sampleCampaignFiles(game.filePath(QStringLiteral("Maps")));
-        if (files.isEmpty() || !CampaignFile::load(files.first(), campaign, gameCatalogue()))
-            return -1;
-        for (int i = 0; i < campaign.scenarios.size(); ++i) {
-            if (campaign.scenarios[i].hasMap())
-                return i;
-        }
-        return -1;
-    }
     QImage shownPicture() {
         return widget<QLabel>("prologueImage")->pixmap(Qt::ReturnByValue).toImage();
     }
@@ -455,42 +444,40 @@ private slots:
     // leaving a tab commits its page into the window's copy, and moving between pages marks
     // the copy modified.
     void hostedByTheScenarioWindow() {
+        // The sample campaign's first scenario holds a map with a human player.
         CmpCampaign campaign;
-        const int index = firstSampleScenarioWithMap(campaign);
-        QVERIFY(index >= 0);
-        StartingHeroSet set;
-        set.heroes = {StartingHero{0, 1}, StartingHero{0, 2}, StartingHero{0, 3}};
-        campaign.scenarios[index].startOptions = makeStartOptions(set);
-        campaign.scenarios[index].prologues = {};
-        fillPages(campaign.scenarios[index].epilogues);
+        QVERIFY(CampaignFile::load(game.filePath(QStringLiteral("Maps/Baronies.y6c")), campaign,
+                                   gameCatalogue()));
+        CmpScenario &edited = campaign.scenarios[0];
+        edited.startOptions = makeStartOptions(StartingHeroSet{{{0, 1}, {0, 2}, {0, 3}}});
+        edited.prologues = {};
+        fillPages(edited.epilogues);
 
-        ScenarioInfo window(nullptr, campaign, currentCampaignMap, index);
+        ScenarioInfo window(nullptr, campaign, currentCampaignMap, 0);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
-        QVERIFY(tabs);
+        auto *tabs = ::widget<QTabWidget>(window, "tabWidget");
         auto *prologue = qobject_cast<ScenarioPrologue *>(tabs->widget(1));
         auto *epilogue = qobject_cast<ScenarioPrologue *>(tabs->widget(2));
         QVERIFY(prologue && epilogue);
-        auto *hasPrologue = prologue->findChild<QCheckBox *>(QStringLiteral("hasPrologueCheckbox"));
-        auto *hasEpilogue = epilogue->findChild<QCheckBox *>(QStringLiteral("hasPrologueCheckbox"));
+        auto *hasPrologue = ::widget<QCheckBox>(prologue, "hasPrologueCheckbox");
         QVERIFY(!hasPrologue->isChecked());
-        QVERIFY(hasEpilogue->isChecked());
+        QVERIFY(::widget<QCheckBox>(epilogue, "hasPrologueCheckbox")->isChecked());
 
         tabs->setCurrentIndex(1);
-        QVERIFY(prologue->findChild<QPushButton *>(QStringLiteral("btn3"))->isVisible());
+        QVERIFY(::widget<QPushButton>(prologue, "btn3")->isVisible());
         QTest::mouseClick(hasPrologue, Qt::LeftButton);
-        QTest::keyClicks(prologue->findChild<QTextEdit *>(QStringLiteral("textEdit")),
+        QTest::keyClicks(::widget<QTextEdit>(prologue, "textEdit"),
                          QStringLiteral("Before the march"));
         tabs->setCurrentIndex(2);
-        const CmpScenario &copy = window.campaign().scenarios[index];
+        const CmpScenario &copy = window.campaign().scenarios[0];
         QVERIFY(copy.prologues[0]);
         QCOMPARE(copy.prologues[0]->text, QStringLiteral("Before the march"));
         QVERIFY(window.scenariosModified());
-        QCOMPARE(epilogue->findChild<QTextEdit *>(QStringLiteral("textEdit"))->toPlainText(),
+        QCOMPARE(::widget<QTextEdit>(epilogue, "textEdit")->toPlainText(),
                  QStringLiteral("first page"));
         // The copy is edited, never the campaign the window was opened on.
-        QVERIFY(!campaign.scenarios[index].prologues[0]);
+        QVERIFY(!edited.prologues[0]);
         QVERIFY(!window.commitAll());
     }
 };
