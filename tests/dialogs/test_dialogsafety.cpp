@@ -1,16 +1,13 @@
 // The editing dialogs keep the user's data: what a box shows is what is saved, numbers follow
 // their scenarios, and nothing changes that the user did not change.
 #include "app/editorresources.h"
-#include "dialogs/campaign/editcampaign.h"
 #include "dialogs/crossover/crossoverrow.h"
 #include "dialogs/crossover/herocrossoverdialog.h"
-#include "dialogs/prologue/scenarioprologue.h"
 #include "dialogs/scenario/scenarioinfo.h"
 #include "dialogs/startoptions/startingbonus.h"
 #include "scenariowindowfixture.h"
 #include "widgets/optiontable.h"
 
-#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -105,25 +102,6 @@ private slots:
             return page.playerBox()->currentText() +
                    QStringLiteral(" %1 %2").arg(saved.player).arg(saved.bonuses.size());
         }) << "Blue 1 1";
-        QTest::newRow("Has prologue unticked on page 2") << Reproduction([] {
-            CmpScenario scenario = campaignWithMap().scenarios[0];
-            scenario.startOptions = makeStartOptions(StartingHeroSet{{{0, 1}, {0, 2}}});
-            scenario.prologues = {makePrologue(0, 0, "one"), makePrologue(0, 0, "two"), {}};
-            ScenarioPrologue page;
-            page.load(&scenario, true, 1, true);
-            page.show();
-            QTest::mouseClick(widget<QCheckBox>(page, "hasPrologueCheckbox"), Qt::LeftButton);
-            page.commit(1);
-            return QString::number(std::count_if(scenario.prologues.begin(),
-                                                 scenario.prologues.end(),
-                                                 [](const CmpPrologueRef &p) { return p; }));
-        }) << "0";
-        QTest::newRow("Campaign Properties OK without an edit") << Reproduction([] {
-            CmpCampaign campaign = campaignWithMap();
-            campaign.description = QStringLiteral("Line\r\nbreak");
-            EditCampaign(nullptr, &campaign).applyTo(campaign);
-            return campaign.description;
-        }) << "Line\r\nbreak";
     }
 
     void whatIsShownIsSaved() {

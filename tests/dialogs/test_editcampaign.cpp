@@ -54,7 +54,7 @@ CmpCampaign campaignWithoutMap() {
     CmpCampaign campaign;
     resetCampaign(campaign, defaultCampaignMap, false, 1, 1);
     campaign.name = QStringLiteral("Snow Road");
-    campaign.description = QStringLiteral("North.");
+    campaign.description = QStringLiteral("Cold\r\nNorth.");
     campaign.music = 2;
     campaign.difficultySelectable = true;
     return campaign;
@@ -134,20 +134,21 @@ private slots:
     }
 
     // Each field alone: changed it is written; set back to its old value the campaign stays as
-    // it was.
+    // it was, even the description's line breaks, which the box shows in its own form.
     void modifiedOnlyOnRealChange_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QVariant>("value");
         QTest::addColumn<bool>("change");
         QTest::addColumn<QString>("written");
         const QList<std::tuple<const char *, QVariant, QString>> edits = {
-            {"nameEdit", QStringLiteral("Snow Roads"), QStringLiteral("Snow Roads|North.|2|1|0|1")},
+            {"nameEdit", QStringLiteral("Snow Roads"),
+             QStringLiteral("Snow Roads|Cold\r\nNorth.|2|1|0|1")},
             {"descriptionEdit", QStringLiteral("South."),
              QStringLiteral("Snow Road|South.|2|1|0|1")},
-            {"musicCombobox", 49, QStringLiteral("Snow Road|North.|49|1|0|1")},
-            {"diffCheckbox", {}, QStringLiteral("Snow Road|North.|2|0|0|1")},
-            {"forbidCheckbox", {}, QStringLiteral("Snow Road|North.|2|1|1|1")},
-            {"bgCombobox", 2, QStringLiteral("Snow Road|North.|2|1|0|2")}};
+            {"musicCombobox", 49, QStringLiteral("Snow Road|Cold\r\nNorth.|49|1|0|1")},
+            {"diffCheckbox", {}, QStringLiteral("Snow Road|Cold\r\nNorth.|2|0|0|1")},
+            {"forbidCheckbox", {}, QStringLiteral("Snow Road|Cold\r\nNorth.|2|1|1|1")},
+            {"bgCombobox", 2, QStringLiteral("Snow Road|Cold\r\nNorth.|2|1|0|2")}};
         for (const auto &[field, value, written] : edits) {
             QTest::addRow("%s changed", field) << QString(field) << value << true << written;
             QTest::addRow("%s kept", field)
@@ -171,12 +172,12 @@ private slots:
             chooseData(combo, value.toInt());
             if (!change)
                 chooseData(combo, shown);
-        } else { // the old text or a new one typed over the whole text
-            const QString shown =
-                edited->property(qobject_cast<QTextEdit *>(edited) ? "plainText" : "text")
-                    .toString();
+        } else { // typed over, then the new text or the old one put back
+            const char *text = qobject_cast<QTextEdit *>(edited) ? "plainText" : "text";
+            const QVariant shown = edited->property(text);
             QTest::keyClick(edited, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(edited, change ? value.toString() : shown);
+            QTest::keyClicks(edited, QStringLiteral("typed"));
+            edited->setProperty(text, change ? value : shown);
         }
         MessageRecorder recorder;
         dialog.applyTo(campaign);

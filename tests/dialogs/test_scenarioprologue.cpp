@@ -176,7 +176,6 @@ private slots:
             auto &others = prologue ? scenario.epilogues : scenario.prologues;
             QVERIFY(!others[0] && !others[1] && !others[2]);
             QCOMPARE(widget<QGroupBox>("groupBox")->isVisible(), buttonsShown);
-            QCOMPARE(page->shownSlot(), 0);
         }
     }
 
@@ -227,31 +226,32 @@ private slots:
     void uncheckingHasPrologue() {
         CmpScenario scenario = scenarioWithChoices(3);
         fillPages(scenario.prologues);
-        page->load(&scenario, true, 0, true);
+        page->load(&scenario, true, 1, true);
         QCheckBox *hasPrologue = widget<QCheckBox>("hasPrologueCheckbox");
         QTest::mouseClick(hasPrologue, Qt::LeftButton);
         QVERIFY(!hasPrologue->isChecked());
-        // Pages 2 and 3 go at once, page 1 with the next commit, which reports it.
-        QVERIFY(scenario.prologues[0]);
-        QVERIFY(!scenario.prologues[1] && !scenario.prologues[2]);
+        // Unticked on page 2: pages 1 and 3 go at once, page 2 with the next commit, which
+        // reports it.
+        QVERIFY(scenario.prologues[1]);
+        QVERIFY(!scenario.prologues[0] && !scenario.prologues[2]);
         QVERIFY(!widget<QGroupBox>("groupBox")->isVisible());
         QVERIFY(!pageWidgetsEnabled());
         QCOMPARE(shownText(), QString());
-        QVERIFY(page->commit(0));
-        QVERIFY(!scenario.prologues[0]);
-        QVERIFY(!page->commit(0));
+        QVERIFY(page->commit(1));
+        QVERIFY(!scenario.prologues[1]);
+        QVERIFY(!page->commit(1));
 
-        // Checking it again starts a new first page with video 0 and the first music.
+        // Checking it again starts a new page with video 0 and the first music.
         QTest::mouseClick(hasPrologue, Qt::LeftButton);
         QVERIFY(pageWidgetsEnabled());
         QVERIFY(widget<QGroupBox>("groupBox")->isVisible());
         QCOMPARE(shownPicture(), expectedVideoPicture(0));
         QTest::keyClicks(widget<QTextEdit>("textEdit"), QStringLiteral("A new dawn"));
-        QVERIFY(page->commit(0));
-        QVERIFY(scenario.prologues[0]);
-        QCOMPARE(scenario.prologues[0]->video, uint8_t(0));
-        QCOMPARE(int(scenario.prologues[0]->music), gameCatalogue().musicNames.firstKey());
-        QCOMPARE(scenario.prologues[0]->text, QStringLiteral("A new dawn"));
+        QVERIFY(page->commit(1));
+        QVERIFY(scenario.prologues[1]);
+        QCOMPARE(scenario.prologues[1]->video, uint8_t(0));
+        QCOMPARE(int(scenario.prologues[1]->music), gameCatalogue().musicNames.firstKey());
+        QCOMPARE(scenario.prologues[1]->text, QStringLiteral("A new dawn"));
     }
 
     void pageButtons() {
