@@ -1,12 +1,26 @@
-// The campaign properties dialog on campaigns of both types: what it shows, what OK writes back
-// and marks, the change of campaign map with its renumbering, and Cancel through the main window.
+// The campaign dialogs on a small catalogue with campaign maps of every kind and region count,
+// backgrounds, unsorted music names and the caption row of the difficulty check box. New
+// Campaign: its lists for both campaign types and the choice it gives. Campaign Properties on
+// campaigns of both types: what it shows, what OK writes back and marks, the change of campaign
+// map with its renumbering, Cancel through the main window, and its play button on the demo
+// game's MP3 files. CTest runs it with SDL_AUDIODRIVER=dummy, which plays the sound at its real
+// pace without a sound card; how the player itself plays, pauses and restarts is tested under
+// tests/sound.
 #include "app/editorresources.h"
 #include "app/mainwindow.h"
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
-#include "campaigndialogfixture.h"
+#include "demogamefixture.h"
 #include "dialogs/campaign/editcampaign.h"
+#include "dialogs/campaign/newcampaign.h"
+#include "gamedata/gamecatalogue.h"
+#include "gamedata/gamefolder.h"
 #include "messagerecorder.h"
+#include "sound/musicplayer.h"
+#include "widgetlookup.h"
+
+#define SDL_MAIN_HANDLED
+#include <SDL_mixer.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,11 +29,49 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
 
 namespace {
+
+CampaignMapDef campaignMapDef(const QString &name, int kind, int regionCount) {
+    CampaignMapDef map;
+    map.displayName = name;
+    map.backgroundPicture = name + QStringLiteral(".pcx");
+    map.mapKind = kind;
+    map.picturesGiven = kind == 1;
+    map.regionCount = regionCount;
+    for (int r = 0; r < regionCount; ++r) {
+        CampaignRegionDef region;
+        region.name = QStringLiteral("%1 region %2").arg(name).arg(r);
+        map.regions.append(region);
+    }
+    return map;
+}
+
+GameCatalogue campaignDialogCatalogue() {
+    GameCatalogue catalogue;
+    catalogue.campaignMaps[3] = campaignMapDef(QStringLiteral("Long Dead"), 0, 4);
+    catalogue.campaignMaps[10] = campaignMapDef(QStringLiteral("Seven Isles"), 1, 7);
+    catalogue.campaignMaps[17] = campaignMapDef(QStringLiteral("Unused Kind"), 2, 8);
+    catalogue.campaignMaps[24] = campaignMapDef(QStringLiteral("Tarq Lands"), 1, 4);
+    catalogue.campaignMaps[30] = campaignMapDef(QStringLiteral("Five Rivers"), 0, 5);
+    catalogue.campaignBackgrounds = {{0, QStringLiteral("CampBack.pcx")},
+                                     {1, QStringLiteral("CampDusk.pcx")},
+                                     {2, QStringLiteral("CampSnow.pcx")}};
+    catalogue.musicNames = {{0, QStringLiteral("cmp_tower")},
+                            {1, QStringLiteral("cmp_dawn")},
+                            {2, QStringLiteral("cmp_sea")},
+                            {34, QStringLiteral("cmp_march")},
+                            {49, QStringLiteral("Tarq \"Night\" Watch")}};
+    catalogue.editorTextTable[55] = QStringList{QStringLiteral("Let the player choose")};
+    return catalogue;
+}
 
 void chooseData(QComboBox *combo, int data) {
     const int index = combo->findData(data);
@@ -60,14 +112,83 @@ CmpCampaign campaignWithoutMap() {
     return campaign;
 }
 
+QList<int> listIds(const QListWidget *list) {
+    QList<int> ids;
+    for (int row = 0; row < list->count(); ++row)
+        ids.append(list->item(row)->data(Qt::UserRole).toInt());
+    return ids;
+}
+
+// What the button offers, "play" or "pause", and whether the mixer plays.
+QString state(QPushButton *button) {
+    const auto shows = [button](QStyle::StandardPixmap icon) {
+        return button->icon().pixmap(16, 16).toImage() ==
+               button->style()->standardIcon(icon).pixmap(16, 16).toImage();
+    };
+    const QString offer = shows(QStyle::SP_MediaPlay)    ? QStringLiteral("play")
+                          : shows(QStyle::SP_MediaPause) ? QStringLiteral("pause")
+                                                         : QStringLiteral("?");
+    return offer + (Mix_PlayingMusic() && !Mix_PausedMusic() ? " playing" : " silent");
+}
+
 } // namespace
 
-class EditCampaignTest : public QObject {
+class CampaignDialogsTest : public QObject {
     Q_OBJECT
+
+    QTemporaryDir game;
+    std::unique_ptr<MusicPlayer> player;
 
 private slots:
     void initTestCase() {
         registerEditorResources(); // the main window's icons
+        QString error;
+        QVERIFY2(makeDemoGame(game.path(), {QStringLiteral("--with-music")}, &error),
+                 qPrintable(error));
+        setGameFolder(game.path());
+        setGameCatalogue(campaignDialogCatalogue());
+        player = std::make_unique<MusicPlayer>();
+        player->initMusicPlayer();
+    }
+
+    void cleanupTestCase() { player.reset(); }
+
+    // Map 24 leads, the others follow in id order; kinds other than 0 and 1 are left out.
+    // Switching types refills the list and selects its first entry each time.
+    void listsOfBothTypes() {
+        NewCampaign dialog;
+        auto *list = widget<QListWidget>(dialog, "listWidget");
+        auto *label = widget<QLabel>(dialog, "label");
+        const QStringList maps{"Tarq Lands", "Long Dead", "Seven Isles", "Five Rivers"};
+
+        QCOMPARE(listTexts(list), maps);
+        QCOMPARE(listIds(list), (QList<int>{24, 3, 10, 30}));
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(label->text(), QStringLiteral("Campaign map"));
+        QVERIFY(dialog.isWithMap());
+        QCOMPARE(dialog.selectedId(), 24);
+
+        QTest::mouseClick(widget<QRadioButton>(dialog, "campaignWithoutMapBtn"), Qt::LeftButton);
+        QCOMPARE(listTexts(list), (QStringList{"CampBack.pcx", "CampDusk.pcx", "CampSnow.pcx"}));
+        QCOMPARE(listIds(list), (QList<int>{0, 1, 2}));
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(label->text(), QStringLiteral("Campaign background"));
+        QVERIFY(!dialog.isWithMap());
+        QCOMPARE(dialog.selectedId(), 0);
+        list->setCurrentRow(2);
+        QCOMPARE(dialog.selectedId(), 2);
+
+        QTest::mouseClick(widget<QRadioButton>(dialog, "campaignWithMapBtn"), Qt::LeftButton);
+        QCOMPARE(listTexts(list), maps);
+        QCOMPARE(dialog.selectedId(), 24);
+    }
+
+    void emptyCatalogueLeavesNothingChosen() {
+        setGameCatalogue(GameCatalogue());
+        NewCampaign dialog;
+        QCOMPARE(dialog.selectedId(), -1);
+        QTest::mouseClick(widget<QRadioButton>(dialog, "campaignWithoutMapBtn"), Qt::LeftButton);
+        QCOMPARE(dialog.selectedId(), -1);
         setGameCatalogue(campaignDialogCatalogue());
     }
 
@@ -268,7 +389,54 @@ private slots:
                      QStringLiteral("Five Rivers region 0"));
         QCOMPARE(window.isModified(), ok);
     }
+
+    // The button plays and pauses the chosen music; another entry stops it, and closing the
+    // dialog stops the music and closes the stream.
+    void playPauseAndChooseAnother() {
+        MessageRecorder recorder;
+        CmpCampaign campaign = campaignWithMap(24, {});
+        campaign.music = 2; // cmp_sea
+        auto dialog = std::make_unique<EditCampaign>(nullptr, &campaign);
+        auto *button = widget<QPushButton>(*dialog, "playMusicBtn");
+        QCOMPARE(state(button), QStringLiteral("play silent"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(state(button), QStringLiteral("pause playing"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(state(button), QStringLiteral("play silent"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(state(button), QStringLiteral("pause playing"));
+
+        auto *music = widget<QComboBox>(*dialog, "musicCombobox");
+        music->setCurrentIndex(music->findData(49)); // a name with quotes
+        QCOMPARE(state(button), QStringLiteral("play silent"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(state(button), QStringLiteral("pause playing"));
+
+        dialog.reset();
+        QVERIFY(!player->isStreamOpen());
+        QVERIFY(!Mix_PlayingMusic());
+        QCOMPARE(recorder.lines(), QStringList());
+    }
+
+    // Nothing plays, so the button keeps offering play, press after press, and says nothing.
+    void missingFilePlaysNothing() {
+        GameCatalogue catalogue = campaignDialogCatalogue();
+        catalogue.musicNames[5] = QStringLiteral("no such tune");
+        setGameCatalogue(catalogue);
+        MessageRecorder recorder;
+        CmpCampaign campaign = campaignWithMap(24, {});
+        campaign.music = 5;
+        EditCampaign dialog(nullptr, &campaign);
+        auto *button = widget<QPushButton>(dialog, "playMusicBtn");
+        for (int press = 0; press < 2; ++press) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY(!player->isStreamOpen());
+            QCOMPARE(state(button), QStringLiteral("play silent"));
+        }
+        QCOMPARE(recorder.lines(), QStringList());
+        setGameCatalogue(campaignDialogCatalogue());
+    }
 };
 
-QTEST_MAIN(EditCampaignTest)
-#include "test_editcampaign.moc"
+QTEST_MAIN(CampaignDialogsTest)
+#include "test_campaigndialogs.moc"
