@@ -204,6 +204,10 @@ private slots:
                                                  "Tarq \"Night\" Watch"}));
         QCOMPARE(comboData(music), QList<int>({1, 34, 2, 0, 49}));
         QCOMPARE(music->currentText(), QStringLiteral("cmp_march"));
+        // OK on the same campaign map asks nothing.
+        MessageRecorder recorder;
+        dialog.applyTo(campaign);
+        QCOMPARE(recorder.lines(), QStringList());
 
         CmpCampaign withoutMap = campaignWithoutMap();
         EditCampaign backgrounds(nullptr, &withoutMap);
