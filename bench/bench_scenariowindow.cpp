@@ -8,6 +8,7 @@
 #include "campaign/cmpcampaign.h"
 #include "campaign/editorvalues.h"
 #include "campaign/mapimport.h"
+#include "campaign/mapinflation.h"
 #include "dialogs/scenario/scenarioinfo.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/gamecataloguebuilder.h"
@@ -67,8 +68,9 @@ QString largestDemoMap(const QString &mapsFolder) {
 // An 8 MB map: the header of a demo map followed by a body of random bytes, gzip-compressed as
 // the game's editor stores maps (random bytes keep the file at full size).
 bool writeLargeMap(const QString &demoMap, const QString &path) {
+    QFile in(demoMap);
     QByteArray map;
-    if (!readUncompressedFile(demoMap, &map))
+    if (!in.open(QIODevice::ReadOnly) || !inflateEmbeddedMap(in.readAll(), &map))
         return false;
     QByteArray body(largeMapBytes - map.size(), Qt::Uninitialized);
     QRandomGenerator random(7);

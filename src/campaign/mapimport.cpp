@@ -9,33 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <zlib.h>
-
 namespace {
-constexpr int chunkSize = 8192;
-
 // Texts shown by this file, in the QObject translation context.
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(QObject)
 };
 } // namespace
-
-bool readUncompressedFile(const QString &path, QByteArray *bytes) {
-    gzFile in = gzopen(QFile::encodeName(path).constData(), "rb");
-    if (!in)
-        return false;
-    bytes->clear();
-    char chunk[chunkSize];
-    for (;;) {
-        const int count = gzread(in, chunk, chunkSize);
-        // A damaged stream ends the reading; what came before it is kept.
-        if (count <= 0)
-            break;
-        bytes->append(chunk, count);
-    }
-    gzclose(in);
-    return true;
-}
 
 int importMap(CmpScenario &scenario, QFile &file) {
     if (!file.seek(0))

@@ -13,9 +13,5 @@ struct CmpScenario;
 // its name and its header.
 int importMap(CmpScenario &scenario, QFile &file);
 
-// Reads every uncompressed byte of a map file by name, through zlib (a plain file is read as
-// it is). False when the file cannot be opened that way.
-bool readUncompressedFile(const QString &path, QByteArray *bytes);
-
 // The message for a refused map; empty for any other code.
 QString mapErrorMessage(int code, const QString &fileName);

@@ -4,7 +4,7 @@
 #include "campaign/cmpscenario.h"
 #include "campaign/heroids.h"
 #include "campaign/mapheaderreader.h"
-#include "campaign/mapimport.h"
+#include "campaign/mapinflation.h"
 #include "campaign/optiontexts.h"
 #include "campaignfilefixture.h"
 #include "dialogs/bonus/bonusdialog.h"
@@ -93,7 +93,7 @@ private slots:
         for (const char *name : {"GreywaterFens", "TarqCrossing", "KestrelCoast", "AshenReach"}) {
             const QString file = QString::fromLatin1(name) + ".y6m";
             QByteArray bytes;
-            QVERIFY(readUncompressedFile(game.filePath("Maps/" + file), &bytes));
+            QVERIFY(inflateEmbeddedMap(readWholeFile(game.filePath("Maps/" + file)), &bytes));
             CmpScenario loaded;
             QVERIFY(readMapHeader(loaded, bytes, false) > 0);
             scenarios.insert(file, loaded);
