@@ -10,7 +10,6 @@
 #include "campaign/editorvalues.h"
 #include "campaign/mapexport.h"
 #include "campaign/mapheader.h"
-#include "campaign/mapheaderreader.h"
 #include "campaign/mapimport.h"
 #include "gamedata/gamecatalogue.h"
 #include "gamedata/messages.h"
